@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: first a normal build with warnings as
+# errors, then the same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+tools/install-deps.sh
+jobs=$(nproc)
+export TARNWICKET_HEADLESS=1
+
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWICKET_WERROR=ON >/dev/null
+cmake --build build/release -j"$jobs"
+(cd build/release && ctest --output-on-failure -j"$jobs")
+
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTARNWICKET_WERROR=ON -DTARNWICKET_SANITIZE=ON >/dev/null
+cmake --build build/sanitize -j"$jobs"
+(cd build/sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$jobs" -LE slow)
