@@ -1,0 +1,94 @@
+// PgnReader: reads a game file in Portable Game Notation through a large
+// buffer and splits it into the pieces every pass of the game library needs:
+// filler between games, tag sections and the ply tokens of the movetext.
+//
+// Every pass (counting, indexing, loading) reads through these same
+// operations, so the games and plies they find always agree.
+//
+// What the movetext reader passes over: white space (CR LF reads like LF),
+// brace comments over any number of lines, ';' comments to the end of the
+// line, lines starting with '%', variations in parentheses (nested, with
+// their comments), numeric annotation glyphs ($1, $14), stand-alone
+// annotation signs (!, ?!, +/-, =, ...), an en passant mark written as its
+// own token (e.p.), and move numbers (12. 12... 12.Nf3 12...Nf6). A token of
+// one character other than "*" is passed over too. Tokens are cut at 99
+// characters. A '[' opening a line inside the movetext ends a game that has
+// no result token: the next game's tag section begins there.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+// A place in the game file to come back to: the byte offset and whether
+// only blanks stand before it on its line.
+struct ReaderPosition {
+  int64_t offset = 0;
+  bool lineStart = true;
+};
+
+class PgnReader {
+ public:
+  // Room for a token or a tag text: 99 characters and a terminating zero.
+  static constexpr int kTextSize = 100;
+
+  enum class TokenEnd {
+    kToken,      // a ply token (or a result token) was read
+    kEndOfFile,  // the file ended before another token
+    kNextGame,   // a tag section begins: the game ended without a result
+  };
+
+  PgnReader();
+  ~PgnReader();
+  PgnReader(const PgnReader&) = delete;
+  PgnReader& operator=(const PgnReader&) = delete;
+
+  // Opens the file for binary reading and passes over a UTF-8 byte-order
+  // mark at its start. False when the file does not open.
+  bool Open(const char* fileName);
+  void Close();
+  bool IsOpen() const { return file_ != nullptr; }
+
+  ReaderPosition Tell() const;
+  // Goes back (or forward) to a place taken with Tell. False when the
+  // file cannot seek there.
+  bool Seek(const ReaderPosition& position);
+
+  // Passes over white space, '%' lines and comments. False when that
+  // reaches the end of the file.
+  bool SkipFiller();
+
+  // Reads the tag section that starts here. The text between each tag's
+  // '[' and its closing ']' goes to tagTexts (cut to 99 characters) for the
+  // first maxTags tags; returns the number of tags in the section. The
+  // section ends before the first line that does not start with a tag
+  // (blank lines between tags belong to it), before a tag that repeats a
+  // name of this section (a game without movetext is followed by the next
+  // game), or before movetext written on a tag's own line.
+  int ReadTagSection(char (*tagTexts)[kTextSize], int maxTags);
+
+  // Reads the next ply token of the movetext into token (kTextSize bytes),
+  // with its move number removed. Anything else than kToken leaves token
+  // empty.
+  TokenEnd ReadPlyToken(char* token);
+
+ private:
+  bool Refill();
+  int PeekSlow();
+  int Peek() { return pos_ < end_ ? static_cast<unsigned char>(*pos_) : PeekSlow(); }
+  void SkipLine();
+  void SkipBraceComment();
+  void SkipVariation();
+  // Skips spaces, tabs, CR and LF, keeping track of line starts.
+  void SkipBlanks();
+  // Reads a run of token characters, cut to kTextSize - 1; returns its length.
+  int ReadRawToken(char* token);
+
+  std::FILE* file_ = nullptr;
+  std::vector<char> buffer_;
+  char* pos_ = nullptr;
+  char* end_ = nullptr;
+  int64_t bufferOffset_ = 0;  // file offset of buffer_[0]
+  bool lineStart_ = true;
+};
