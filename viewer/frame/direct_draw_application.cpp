@@ -1,0 +1,208 @@
+// DirectDrawApplication: construction (settings byte, window class, window,
+// DirectDraw in full-screen or windowed mode, the first clear), release of the
+// display objects, the base key handling, flipping and the play timer.
+#include "viewer/frame/direct_draw_application.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "viewer/frame/window_procedure.h"
+
+HWND appWindow = nullptr;
+DirectDrawApplication* theApp = nullptr;
+
+namespace {
+
+const char kSettingsFileName[] = "Tarnwicket.cfg";
+const char kWindowClassName[] = "ddwindow";
+const int kApplicationIconId = 32512;
+const UINT_PTR kPlayTimerId = 1;
+const WPARAM kEscapeKey = 27;
+
+// Fills the rectangle (0, 0, width, height) of a surface with black, again
+// and again while the surface is still drawing.
+HRESULT FillBlack(LPDIRECTDRAWSURFACE surface, int32_t width, int32_t height) {
+  DDBLTFX effects;
+  std::memset(&effects, 0, sizeof effects);
+  effects.dwSize = sizeof effects;
+  effects.dwFillColor = 0;
+  RECT rect = {0, 0, width, height};
+  HRESULT result;
+  do {
+    result = surface->Blt(&rect, nullptr, nullptr, DDBLT_COLORFILL, &effects);
+  } while (result == DDERR_WASSTILLDRAWING);
+  if (result == DDERR_SURFACELOST) throw FatalError("Surface Lost");
+  return result;
+}
+
+}  // namespace
+
+DirectDrawApplication::DirectDrawApplication(HINSTANCE instance, const char* title,
+                                             int showCommand, int32_t width, int32_t height,
+                                             int32_t bitsPerPixel, const char* /*commandLine*/)
+    : directDraw(nullptr),
+      active(0),
+      instance(nullptr),
+      primarySurface(nullptr),
+      backBuffer(nullptr),
+      width(0),
+      height(0),
+      bitsPerPixel(0),
+      fullScreen(1) {
+  appWindow = nullptr;
+  ReadDisplayModeSetting();
+  this->width = width;
+  this->height = height;
+  this->bitsPerPixel = bitsPerPixel;
+  this->instance = instance;
+  // A failure here leaves no object behind, so give the display back before
+  // the error is shown: a full-screen mode would otherwise hide the message.
+  try {
+    RegisterWindowClass();
+    CreateAppWindow(title, showCommand);
+    SetUpDirectDraw();
+    ClearDisplay();
+  } catch (const FatalError&) {
+    ReleaseDisplayObjects();
+    throw;
+  }
+}
+
+DirectDrawApplication::~DirectDrawApplication() { ReleaseDisplayObjects(); }
+
+void DirectDrawApplication::OnKeyDown(WPARAM virtualKey, LPARAM /*keyData*/) {
+  if ((virtualKey & 0xFFFF) == kEscapeKey) PostMessageA(appWindow, WM_CLOSE, 0, 0);
+}
+
+void DirectDrawApplication::OnKeyUp(WPARAM /*virtualKey*/, LPARAM /*keyData*/) {}
+
+void DirectDrawApplication::FlipSurfaces() {
+  while (primarySurface->Flip(nullptr, 0) == DDERR_WASSTILLDRAWING) {
+  }
+}
+
+void DirectDrawApplication::StartTimer(UINT periodMs) {
+  SetTimer(appWindow, kPlayTimerId, periodMs, nullptr);
+}
+
+// Byte 0 of the settings file is 1 for windowed mode; anything else, or no
+// file at all, means full-screen.
+void DirectDrawApplication::ReadDisplayModeSetting() {
+  std::FILE* file = std::fopen(kSettingsFileName, "rb");
+  if (file == nullptr) return;
+  const int windowedMode = std::fgetc(file);
+  if (windowedMode != EOF) fullScreen = windowedMode == 1 ? 0 : 1;
+  std::fclose(file);
+}
+
+// The window's extra bytes hold the application object, so they are as wide
+// as a pointer.
+void DirectDrawApplication::RegisterWindowClass() {
+  WNDCLASSA windowClass;
+  std::memset(&windowClass, 0, sizeof windowClass);
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = WindowProcedure;
+  windowClass.cbClsExtra = 0;
+  windowClass.cbWndExtra = sizeof(LONG_PTR);
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kApplicationIconId));
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  windowClass.lpszMenuName = nullptr;
+  windowClass.lpszClassName = kWindowClassName;
+  if (RegisterClassA(&windowClass) == 0) throw FatalError("RegisterClass failed.");
+}
+
+void DirectDrawApplication::CreateAppWindow(const char* title, int showCommand) {
+  const DWORD style = fullScreen == 1 ? WS_POPUP | WS_BORDER | WS_SYSMENU : WS_BORDER;
+  HWND window = CreateWindowExA(0, kWindowClassName, title, style, 0, 0, width, height, nullptr,
+                                nullptr, instance, this);
+  if (window == nullptr) throw FatalError("CreateWindowEx failed.");
+  appWindow = window;
+  ShowWindow(appWindow, showCommand);
+  UpdateWindow(appWindow);
+}
+
+void DirectDrawApplication::SetUpDirectDraw() {
+  if (DirectDrawCreate(nullptr, &directDraw, nullptr) != DD_OK) {
+    directDraw = nullptr;
+    throw FatalError("DirectDrawCreate failed.");
+  }
+  if (fullScreen == 1) {
+    SetUpFullScreen();
+  } else {
+    SetUpWindowed();
+  }
+}
+
+// Exclusive 800 x 600 at the first depth the driver takes, and a flipping
+// chain of the primary surface and one back buffer.
+void DirectDrawApplication::SetUpFullScreen() {
+  if (directDraw->SetCooperativeLevel(appWindow, DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE |
+                                                     DDSCL_NOWINDOWCHANGES) != DD_OK) {
+    throw FatalError("SetCooperativeLevel failed.");
+  }
+  if (directDraw->SetDisplayMode(width, height, 24) != DD_OK &&
+      directDraw->SetDisplayMode(width, height, 32) != DD_OK) {
+    directDraw->SetDisplayMode(width, height, 16);
+  }
+
+  DDSURFACEDESC description;
+  std::memset(&description, 0, sizeof description);
+  description.dwSize = sizeof description;
+  description.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
+  description.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
+  description.dwBackBufferCount = 1;
+  if (directDraw->CreateSurface(&description, &primarySurface, nullptr) != DD_OK) {
+    primarySurface = nullptr;
+    throw FatalError("CreateSurface failed.");
+  }
+
+  DDSCAPS backBufferCaps;
+  std::memset(&backBufferCaps, 0, sizeof backBufferCaps);
+  backBufferCaps.dwCaps = DDSCAPS_BACKBUFFER;
+  if (primarySurface->GetAttachedSurface(&backBufferCaps, &backBuffer) != DD_OK) {
+    backBuffer = nullptr;
+    throw FatalError("GetAttachedSurface failed.");
+  }
+}
+
+// The desktop's mode stays; the primary surface is the frame's only target.
+void DirectDrawApplication::SetUpWindowed() {
+  if (directDraw->SetCooperativeLevel(appWindow, DDSCL_NORMAL) != DD_OK) {
+    throw FatalError("SetCooperativeLevel failed.");
+  }
+  DDSURFACEDESC description;
+  std::memset(&description, 0, sizeof description);
+  description.dwSize = sizeof description;
+  description.dwFlags = DDSD_CAPS;
+  description.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE;
+  if (directDraw->CreateSurface(&description, &primarySurface, nullptr) != DD_OK) {
+    primarySurface = nullptr;
+    throw FatalError("CreateSurface failed.");
+  }
+  backBuffer = primarySurface;
+}
+
+// Back buffer first, then the primary surface; a failed back-buffer clear
+// leaves the primary surface as it is.
+void DirectDrawApplication::ClearDisplay() {
+  if (FillBlack(backBuffer, width, height) != DD_OK) return;
+  FillBlack(primarySurface, width, height);
+}
+
+// The back buffer belongs to the flipping chain (or is the primary surface),
+// and the off-screen surfaces go with the DirectDraw object. The window stays
+// but no longer reaches this object.
+void DirectDrawApplication::ReleaseDisplayObjects() {
+  if (directDraw != nullptr) {
+    if (primarySurface != nullptr) {
+      primarySurface->Release();
+      primarySurface = nullptr;
+    }
+    directDraw->Release();
+    directDraw = nullptr;
+  }
+  backBuffer = nullptr;
+  if (appWindow != nullptr) DetachApplication(appWindow);
+}

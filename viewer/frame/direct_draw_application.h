@@ -1,0 +1,78 @@
+// DirectDrawApplication: the base of the viewer's single application object.
+// It owns what ties the viewer to the platform: the "ddwindow" window, the
+// DirectDraw object with its primary surface and back buffer, the display
+// mode and one timer. The derived class draws the frames and answers keys and
+// timer ticks; the base offers it blitting and surface creation.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/win32.h"
+#include "viewer/frame/fatal_error.h"
+
+class DirectDrawApplication {
+ public:
+  using FatalError = ::FatalError;
+
+  // Sets up the window and the display. The command line is the derived
+  // class's business; the base only passes it through.
+  DirectDrawApplication(HINSTANCE instance, const char* title, int showCommand, int32_t width,
+                        int32_t height, int32_t bitsPerPixel, const char* commandLine);
+
+  // The virtual operations, in this order: key down, key up, destructor,
+  // frame update, timer tick.
+  virtual void OnKeyDown(WPARAM virtualKey, LPARAM keyData);
+  virtual void OnKeyUp(WPARAM virtualKey, LPARAM keyData);
+  virtual ~DirectDrawApplication();
+  virtual void UpdateFrame() = 0;
+  virtual void OnTimer() = 0;
+
+  DirectDrawApplication(const DirectDrawApplication&) = delete;
+  DirectDrawApplication& operator=(const DirectDrawApplication&) = delete;
+
+  // Shows the back buffer by flipping the chain (full-screen mode only); a
+  // lost or refused flip drops the frame.
+  void FlipSurfaces();
+  // Starts timer 1 on the application window, or changes its period.
+  void StartTimer(UINT periodMs);
+
+  // Copies a rectangle of `source` to (destX, destY) of `destination`,
+  // clipped to the 800 x 600 frame: opaque, skipping pure black
+  // (transparent = 1), or blended at 50 % (translucent = 1 and transparent = 1).
+  void Blit(LPDIRECTDRAWSURFACE source, int16_t x, int16_t y, int16_t width, int16_t height,
+            LPDIRECTDRAWSURFACE destination, int16_t destX, int16_t destY, uint8_t translucent,
+            uint8_t transparent);
+  // A new off-screen surface in the display format whose transparent colour
+  // is black; it lives as long as the DirectDraw object.
+  LPDIRECTDRAWSURFACE CreateBitmapSurface(int32_t width, int32_t height);
+  // Draws a rectangle of a GDI bitmap onto the whole surface; a width or
+  // height of 0 stands for the bitmap's own.
+  void CopyBitmapToSurface(LPDIRECTDRAWSURFACE surface, HBITMAP bitmap, int16_t sourceX,
+                           int16_t sourceY, int16_t sourceWidth, int16_t sourceHeight);
+
+  LPDIRECTDRAW directDraw;
+  int32_t active;
+  HINSTANCE instance;
+  LPDIRECTDRAWSURFACE primarySurface;
+  LPDIRECTDRAWSURFACE backBuffer;
+  int32_t width;
+  int32_t height;
+  int32_t bitsPerPixel;
+  int16_t fullScreen;
+
+ private:
+  void ReadDisplayModeSetting();
+  void RegisterWindowClass();
+  void CreateAppWindow(const char* title, int showCommand);
+  void SetUpDirectDraw();
+  void SetUpFullScreen();
+  void SetUpWindowed();
+  void ClearDisplay();
+  void ReleaseDisplayObjects();
+  void BlendBlit(LPDIRECTDRAWSURFACE source, RECT sourceRect, LPDIRECTDRAWSURFACE destination,
+                 RECT destRect);
+};
+
+// The program has one window and one application object.
+extern HWND appWindow;
+extern DirectDrawApplication* theApp;
