@@ -19,7 +19,10 @@ struct FatalError {
   // buffer is zero, so the text always ends inside it.
   explicit FatalError(const char* message) {
     std::memset(text, 0, sizeof text);
-    if (message != nullptr) std::strncpy(text, message, kTextSize - 1);
+    if (message == nullptr) return;
+    std::size_t length = 0;
+    while (length < kTextSize - 1 && message[length] != '\0') ++length;
+    std::memcpy(text, message, length);
   }
 
   // Builds the text from a printf-style format, cut to 499 characters.
