@@ -22,7 +22,7 @@ struct PlySlot {
 
 struct ChessState {
   enum Side : int16_t { kWhite = 0, kBlack = 1 };
-  enum NormaliseMode { kReading, kPlaying };
+  enum NormaliseMode { kReadingMode, kPlayingMode };
   enum GameState : int16_t { kPlaying = 0, kStopping = 1, kGameOver = 2 };
 
   ChessState();
@@ -88,6 +88,8 @@ struct ChessState {
   void FeedTray(unsigned char letter);
   // Turns plyText (normalised) into board changes for the given side.
   void ResolvePly(int16_t side);
+  // True for the tokens that end a game: "1-0", "0-1", "1/2-1/2", "1/2", "*".
+  static bool IsResultToken(const char* text);
   // Recognises a result token and strips the ply marks from plyText.
   void NormalisePlyText(NormaliseMode mode);
   // Reads the movetext of the game at the file's position into the lists.

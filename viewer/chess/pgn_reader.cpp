@@ -1,0 +1,371 @@
+// PgnReader: buffered reading and splitting of a PGN game file.
+#include "viewer/chess/pgn_reader.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr size_t kBufferSize = 1 << 20;
+
+// Character classes of the scanner.
+enum : uint8_t {
+  kBlank = 1,      // white space
+  kTokenStop = 2,  // ends a token: white space, comment and variation brackets
+  kSignChar = 4,   // may make up a stand-alone annotation sign
+};
+
+struct CharClasses {
+  uint8_t of[256];
+  CharClasses() : of() {
+    for (unsigned char c : {' ', '\t', '\r', '\n', '\v', '\f'}) of[c] = kBlank | kTokenStop;
+    for (unsigned char c : {'{', '}', '(', ')', ';'}) of[c] = kTokenStop;
+    for (unsigned char c : {'!', '?', '+', '-', '/', '=', '~'}) of[c] = kSignChar;
+    // Signs written with symbols outside ASCII (plus-minus, infinity, ...).
+    for (int c = 0x80; c < 0x100; ++c) of[c] = kSignChar;
+  }
+};
+
+const CharClasses kClasses;
+
+inline bool IsBlank(unsigned char c) { return (kClasses.of[c] & kBlank) != 0; }
+
+// A stand-alone annotation sign: "!", "?!", "+/-", "=", "+-", ... but not
+// the null move "--".
+bool IsAnnotationSign(const char* token, int length) {
+  if (length == 2 && token[0] == '-' && token[1] == '-') return false;
+  for (int i = 0; i < length; ++i) {
+    if (!(kClasses.of[static_cast<unsigned char>(token[i])] & kSignChar)) return false;
+  }
+  return true;
+}
+
+bool IsEnPassantMark(const char* token) {
+  return std::strcmp(token, "e.p.") == 0 || std::strcmp(token, "ep") == 0;
+}
+
+// "exd6e.p." becomes "exd6".
+int StripEnPassantSuffix(char* token, int length) {
+  if (length > 4 && std::memcmp(token + length - 4, "e.p.", 4) == 0) {
+    length -= 4;
+    token[length] = '\0';
+  }
+  return length;
+}
+
+// Removes everything up to and including the first '.', and the dots that
+// follow it: "12.Nf3" and "12...Nf3" become "Nf3", "12." becomes "".
+int RemoveMoveNumber(char* token, int length) {
+  const char* dot = static_cast<const char*>(std::memchr(token, '.', length));
+  if (dot == nullptr) return length;
+  int start = static_cast<int>(dot - token) + 1;
+  while (start < length && token[start] == '.') ++start;
+  std::memmove(token, token + start, length - start + 1);
+  return length - start;
+}
+
+inline int64_t SeekTarget(std::FILE* file, int64_t offset) {
+#if defined(_WIN32)
+  return _fseeki64(file, offset, SEEK_SET);
+#else
+  return fseeko(file, static_cast<off_t>(offset), SEEK_SET);
+#endif
+}
+
+}  // namespace
+
+PgnReader::PgnReader() = default;
+
+PgnReader::~PgnReader() { Close(); }
+
+bool PgnReader::Open(const char* fileName) {
+  Close();
+  file_ = std::fopen(fileName, "rb");
+  if (file_ == nullptr) return false;
+  if (buffer_.empty()) buffer_.resize(kBufferSize);
+  pos_ = end_ = buffer_.data();
+  bufferOffset_ = 0;
+  lineStart_ = true;
+  // A UTF-8 byte-order mark before the first game.
+  if (Peek() == 0xEF && end_ - pos_ >= 3 && static_cast<unsigned char>(pos_[1]) == 0xBB &&
+      static_cast<unsigned char>(pos_[2]) == 0xBF) {
+    pos_ += 3;
+  }
+  return true;
+}
+
+void PgnReader::Close() {
+  if (file_ != nullptr) std::fclose(file_);
+  file_ = nullptr;
+  pos_ = end_ = buffer_.data();
+  bufferOffset_ = 0;
+  lineStart_ = true;
+}
+
+ReaderPosition PgnReader::Tell() const {
+  ReaderPosition position;
+  position.offset = bufferOffset_ + (pos_ - buffer_.data());
+  position.lineStart = lineStart_;
+  return position;
+}
+
+bool PgnReader::Seek(const ReaderPosition& position) {
+  if (file_ == nullptr) return false;
+  const int64_t buffered = end_ - buffer_.data();
+  if (position.offset >= bufferOffset_ && position.offset <= bufferOffset_ + buffered) {
+    pos_ = buffer_.data() + (position.offset - bufferOffset_);
+  } else {
+    if (SeekTarget(file_, position.offset) != 0) return false;
+    bufferOffset_ = position.offset;
+    pos_ = end_ = buffer_.data();
+  }
+  lineStart_ = position.lineStart;
+  return true;
+}
+
+bool PgnReader::Refill() {
+  if (file_ == nullptr) return false;
+  bufferOffset_ += end_ - buffer_.data();
+  const size_t got = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+  pos_ = buffer_.data();
+  end_ = pos_ + got;
+  return got > 0;
+}
+
+int PgnReader::PeekSlow() {
+  if (!Refill()) return -1;
+  return static_cast<unsigned char>(*pos_);
+}
+
+void PgnReader::SkipBlanks() {
+  for (;;) {
+    while (pos_ < end_) {
+      const unsigned char c = static_cast<unsigned char>(*pos_);
+      if (!IsBlank(c)) return;
+      if (c == '\n') lineStart_ = true;
+      ++pos_;
+    }
+    if (!Refill()) return;
+  }
+}
+
+void PgnReader::SkipLine() {
+  for (;;) {
+    const void* newline = std::memchr(pos_, '\n', end_ - pos_);
+    if (newline != nullptr) {
+      pos_ = static_cast<char*>(const_cast<void*>(newline)) + 1;
+      lineStart_ = true;
+      return;
+    }
+    pos_ = end_;
+    if (!Refill()) return;
+  }
+}
+
+void PgnReader::SkipBraceComment() {
+  ++pos_;  // the '{'
+  lineStart_ = false;
+  for (;;) {
+    const void* close = std::memchr(pos_, '}', end_ - pos_);
+    if (close != nullptr) {
+      pos_ = static_cast<char*>(const_cast<void*>(close)) + 1;
+      return;
+    }
+    pos_ = end_;
+    if (!Refill()) return;
+  }
+}
+
+// Skips a variation with its nested variations and comments. A '[' opening
+// a line ends it early: a variation left open must not swallow the games
+// that follow.
+void PgnReader::SkipVariation() {
+  ++pos_;  // the '('
+  lineStart_ = false;
+  int depth = 1;
+  for (;;) {
+    const int c = Peek();
+    if (c < 0) return;
+    if (c == '\n') {
+      lineStart_ = true;
+      ++pos_;
+      continue;
+    }
+    if (IsBlank(static_cast<unsigned char>(c))) {
+      ++pos_;
+      continue;
+    }
+    if (lineStart_ && c == '[') return;
+    if (lineStart_ && c == '%') {
+      SkipLine();
+      continue;
+    }
+    lineStart_ = false;
+    if (c == '{') {
+      SkipBraceComment();
+    } else if (c == ';') {
+      SkipLine();
+    } else {
+      ++pos_;
+      if (c == '(') {
+        ++depth;
+      } else if (c == ')' && --depth == 0) {
+        return;
+      }
+    }
+  }
+}
+
+bool PgnReader::SkipFiller() {
+  for (;;) {
+    SkipBlanks();
+    const int c = Peek();
+    if (c < 0) return false;
+    if (c == '%' && lineStart_) {
+      SkipLine();
+    } else if (c == '{') {
+      SkipBraceComment();
+    } else if (c == ';') {
+      SkipLine();
+    } else {
+      return true;
+    }
+  }
+}
+
+int PgnReader::ReadRawToken(char* token) {
+  int length = 0;
+  for (;;) {
+    while (pos_ < end_) {
+      const unsigned char c = static_cast<unsigned char>(*pos_);
+      if (kClasses.of[c] & kTokenStop) {
+        token[length] = '\0';
+        return length;
+      }
+      if (length < kTextSize - 1) token[length++] = static_cast<char>(c);
+      ++pos_;
+    }
+    if (!Refill()) {
+      token[length] = '\0';
+      return length;
+    }
+  }
+}
+
+PgnReader::TokenEnd PgnReader::ReadPlyToken(char* token) {
+  for (;;) {
+    SkipBlanks();
+    const int c = Peek();
+    if (c < 0) {
+      token[0] = '\0';
+      return TokenEnd::kEndOfFile;
+    }
+    if (lineStart_ && c == '[') {
+      token[0] = '\0';
+      return TokenEnd::kNextGame;
+    }
+    if (lineStart_ && c == '%') {
+      SkipLine();
+      continue;
+    }
+    switch (c) {
+      case '{':
+        SkipBraceComment();
+        continue;
+      case ';':
+        SkipLine();
+        continue;
+      case '(':
+        SkipVariation();
+        continue;
+      case ')':
+      case '}':
+        ++pos_;
+        lineStart_ = false;
+        continue;
+      default:
+        break;
+    }
+    lineStart_ = false;
+    int length = ReadRawToken(token);
+    if (token[0] == '$') continue;  // numeric annotation glyph
+    if (IsAnnotationSign(token, length) || IsEnPassantMark(token)) continue;
+    length = StripEnPassantSuffix(token, length);
+    length = RemoveMoveNumber(token, length);
+    if (length < 2 && !(length == 1 && token[0] == '*')) continue;
+    return TokenEnd::kToken;
+  }
+}
+
+int PgnReader::ReadTagSection(char (*tagTexts)[kTextSize], int maxTags) {
+  // Names of this section's tags, as hashes, to notice a repeated one.
+  constexpr int kTrackedNames = 64;
+  uint64_t names[kTrackedNames];
+  int nameCount = 0;
+  int count = 0;
+  for (;;) {
+    SkipBlanks();
+    int c = Peek();
+    if (c < 0) return count;
+    if (c == '%' && lineStart_) {
+      SkipLine();
+      continue;
+    }
+    if (c != '[') return count;
+
+    const ReaderPosition tagStart = Tell();
+    ++pos_;
+    lineStart_ = false;
+    // The tag's text runs to its ']' outside the quoted value, or to the end
+    // of the line for a tag left open.
+    char text[kTextSize];
+    int length = 0;
+    bool quoted = false;
+    bool escaped = false;
+    for (;;) {
+      c = Peek();
+      if (c < 0 || c == '\n') break;
+      ++pos_;
+      if (quoted) {
+        if (escaped) {
+          escaped = false;
+        } else if (c == '\\') {
+          escaped = true;
+        } else if (c == '"') {
+          quoted = false;
+        }
+      } else if (c == '"') {
+        quoted = true;
+      } else if (c == ']') {
+        break;
+      }
+      if (length < kTextSize - 1) text[length++] = static_cast<char>(c);
+    }
+    while (length > 0 && text[length - 1] == '\r') --length;
+    text[length] = '\0';
+
+    // The name: letters, digits and '_' after any blanks.
+    const char* name = text;
+    while (*name == ' ' || *name == '\t') ++name;
+    uint64_t hash = 1469598103934665603ull;
+    for (const char* p = name; *p != '\0' && *p != ' ' && *p != '\t' && *p != '"'; ++p) {
+      hash = (hash ^ static_cast<unsigned char>(*p)) * 1099511628211ull;
+    }
+    for (int i = 0; i < nameCount; ++i) {
+      if (names[i] == hash) {
+        Seek(tagStart);
+        return count;
+      }
+    }
+    if (nameCount < kTrackedNames) names[nameCount++] = hash;
+
+    if (count < maxTags) std::memcpy(tagTexts[count], text, length + 1);
+    ++count;
+
+    // More tags may follow on the same line; anything else there is movetext.
+    while ((c = Peek()) == ' ' || c == '\t' || c == '\r') ++pos_;
+    if (c == '\n') {
+      ++pos_;
+      lineStart_ = true;
+    }
+  }
+}
