@@ -6,26 +6,32 @@
 #include "viewer/chess/chess_state.h"
 
 bool ChessState::IsResultToken(const char* text) {
-  return std::strcmp(text, "0-1") == 0 || std::strcmp(text, "1-0") == 0 || std::strcmp(text, "1/2-1/2") == 0 ||
-         std::strcmp(text, "1/2") == 0 || std::strcmp(text, "*") == 0;
+  switch (text[0]) {
+    case '*':
+      return text[1] == '\0';
+    case '0':
+      return std::strcmp(text, "0-1") == 0;
+    case '1':
+      return std::strcmp(text, "1-0") == 0 || std::strcmp(text, "1/2-1/2") == 0 || std::strcmp(text, "1/2") == 0;
+    default:
+      return false;
+  }
 }
 
 void ChessState::NormalisePlyText(NormaliseMode mode) {
   checkFlag = captureFlag = mateFlag = 0;
   plyText[sizeof plyText - 1] = '\0';
 
-  int16_t* resultFlag = nullptr;
-  bool result = true;
-  if (std::strcmp(plyText, "0-1") == 0) {
-    resultFlag = &blackWon;
-  } else if (std::strcmp(plyText, "1-0") == 0) {
-    resultFlag = &whiteWon;
-  } else if (std::strcmp(plyText, "1/2-1/2") == 0 || std::strcmp(plyText, "1/2") == 0) {
-    resultFlag = &drawn;
-  } else if (std::strcmp(plyText, "*") != 0) {
-    result = false;  // "*" ends a game without a result flag
-  }
-  if (result) {
+  if (IsResultToken(plyText)) {
+    // "*" ends a game without a result flag.
+    int16_t* resultFlag = nullptr;
+    if (std::strcmp(plyText, "0-1") == 0) {
+      resultFlag = &blackWon;
+    } else if (std::strcmp(plyText, "1-0") == 0) {
+      resultFlag = &whiteWon;
+    } else if (plyText[0] == '1') {
+      resultFlag = &drawn;
+    }
     gameState = kGameOver;
     if (resultFlag != nullptr) *resultFlag = 1;
     if (mode == kReadingMode && !gameFile.SkipFiller()) endOfFile = 1;

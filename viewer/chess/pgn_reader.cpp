@@ -40,7 +40,7 @@ bool IsAnnotationSign(const char* token, int length) {
 }
 
 bool IsEnPassantMark(const char* token) {
-  return std::strcmp(token, "e.p.") == 0 || std::strcmp(token, "ep") == 0;
+  return token[0] == 'e' && (std::strcmp(token, "e.p.") == 0 || std::strcmp(token, "ep") == 0);
 }
 
 // "exd6e.p." becomes "exd6".
@@ -232,8 +232,9 @@ bool PgnReader::SkipFiller() {
   }
 }
 
-int PgnReader::ReadRawToken(char* token) {
+int PgnReader::ReadRawToken(char* token, bool& hasDot) {
   int length = 0;
+  hasDot = false;
   for (;;) {
     while (pos_ < end_) {
       const unsigned char c = static_cast<unsigned char>(*pos_);
@@ -241,6 +242,7 @@ int PgnReader::ReadRawToken(char* token) {
         token[length] = '\0';
         return length;
       }
+      hasDot |= c == '.';
       if (length < kTextSize - 1) token[length++] = static_cast<char>(c);
       ++pos_;
     }
@@ -286,11 +288,17 @@ PgnReader::TokenEnd PgnReader::ReadPlyToken(char* token) {
         break;
     }
     lineStart_ = false;
-    int length = ReadRawToken(token);
+    bool hasDot = false;
+    int length = ReadRawToken(token, hasDot);
     if (token[0] == '$') continue;  // numeric annotation glyph
-    if (IsAnnotationSign(token, length) || IsEnPassantMark(token)) continue;
-    length = StripEnPassantSuffix(token, length);
-    length = RemoveMoveNumber(token, length);
+    if (IsAnnotationSign(token, length)) continue;
+    if (hasDot) {
+      if (IsEnPassantMark(token)) continue;
+      length = StripEnPassantSuffix(token, length);
+      length = RemoveMoveNumber(token, length);
+    } else if (token[0] == 'e' && token[1] == 'p' && token[2] == '\0') {
+      continue;  // en passant mark "ep"
+    }
     if (length < 2 && !(length == 1 && token[0] == '*')) continue;
     return TokenEnd::kToken;
   }

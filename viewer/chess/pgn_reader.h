@@ -82,8 +82,9 @@ class PgnReader {
   void SkipVariation();
   // Skips spaces, tabs, CR and LF, keeping track of line starts.
   void SkipBlanks();
-  // Reads a run of token characters, cut to kTextSize - 1; returns its length.
-  int ReadRawToken(char* token);
+  // Reads a run of token characters, cut to kTextSize - 1; returns its
+  // length and tells whether it holds a '.'.
+  int ReadRawToken(char* token, bool& hasDot);
 
   std::FILE* file_ = nullptr;
   std::vector<char> buffer_;
