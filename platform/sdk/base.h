@@ -168,6 +168,8 @@ typedef GUID* LPGUID;
 typedef const IID& REFIID;
 typedef const GUID& REFGUID;
 
+extern const IID IID_IUnknown;
+
 inline bool operator==(const GUID& a, const GUID& b) {
     if (a.Data1 != b.Data1 || a.Data2 != b.Data2 || a.Data3 != b.Data3) return false;
     for (int i = 0; i < 8; ++i)

@@ -287,21 +287,6 @@ typedef void (*TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define IDYES 6
 #define IDNO 7
 
-// Standard cursors and icons.
-#define IDC_ARROW MAKEINTRESOURCEA(32512)
-#define IDC_IBEAM MAKEINTRESOURCEA(32513)
-#define IDC_WAIT MAKEINTRESOURCEA(32514)
-#define IDC_CROSS MAKEINTRESOURCEA(32515)
-#define IDC_SIZEWE MAKEINTRESOURCEA(32644)
-#define IDC_SIZENS MAKEINTRESOURCEA(32645)
-#define IDC_NO MAKEINTRESOURCEA(32648)
-#define IDC_HAND MAKEINTRESOURCEA(32649)
-#define IDI_APPLICATION MAKEINTRESOURCEA(32512)
-#define IDI_HAND MAKEINTRESOURCEA(32513)
-#define IDI_QUESTION MAKEINTRESOURCEA(32514)
-#define IDI_EXCLAMATION MAKEINTRESOURCEA(32515)
-#define IDI_ASTERISK MAKEINTRESOURCEA(32516)
-#define IDI_WINLOGO MAKEINTRESOURCEA(32517)
 
 // Stock GDI objects (GetStockObject).
 #define WHITE_BRUSH 0
@@ -416,11 +401,9 @@ SHORT GetKeyState(int nVirtKey);
 SHORT GetAsyncKeyState(int vKey);
 BOOL GetCursorPos(LPPOINT lpPoint);
 
-// Pointer, icons and message boxes.
+// The pointer and message boxes (icons and cursors come from modules: gdi.h).
 HCURSOR SetCursor(HCURSOR hCursor);
 int ShowCursor(BOOL bShow);
-HCURSOR LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName);
-HICON LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName);
 int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
 BOOL MessageBeep(UINT uType);
 

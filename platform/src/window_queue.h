@@ -1,0 +1,23 @@
+// Internal parts of the message queue shared by the queue, timer and event files.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/win32.h"
+
+// Appends a message to the thread's queue, stamped with the time and pointer position.
+void QueueMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The first due timer that matches the window filter, as a WM_TIMER message;
+// with `remove` the timer is re-armed a full period from now (so missed
+// periods coalesce into one message).
+bool TakeDueTimer(HWND filter, MSG* message, bool remove);
+
+// When the next timer falls due, if any timer is running.
+bool NextTimerDue(uint64_t* due);
+
+// Moves pending SDL events into the queue (nothing in the headless backend).
+void PumpSdlEvents();
+
+// Blocks until an SDL event arrives or the time is up (SDL backend only).
+void WaitForSdlEvent(uint32_t timeoutMilliseconds);
