@@ -18,8 +18,6 @@ if(NOT TARNWICKET_WINDRES)
   message(FATAL_ERROR "windres (x86_64-w64-mingw32-windres) is needed to compile resource scripts")
 endif()
 
-# The project root, from which every include is written.
-get_filename_component(TARNWICKET_SOURCE_ROOT ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 
 function(tarnwicket_add_resources target rcfile)
   cmake_parse_arguments(ARG "" "" "INCLUDE_DIRS;DEPENDS" ${ARGN})
@@ -29,7 +27,9 @@ function(tarnwicket_add_resources target rcfile)
   set(outdir ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources)
   file(MAKE_DIRECTORY ${outdir})
 
-  set(include_flags -I ${TARNWICKET_SOURCE_ROOT} -I ${rcdir})
+  # Includes are written from the project root, the folder above this file's.
+  get_filename_component(root ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/.. ABSOLUTE)
+  set(include_flags -I ${root} -I ${rcdir})
   foreach(dir ${ARG_INCLUDE_DIRS})
     get_filename_component(dir "${dir}" ABSOLUTE)
     list(APPEND include_flags -I ${dir})

@@ -66,7 +66,7 @@ bool ReadPalette(ByteView dib, const DibHeader& header, uint64_t& offset, GdiBit
     const uint64_t entrySize = header.headerSize == kCoreHeaderSize ? 3 : 4;
     if (!dib.Contains(offset, count * entrySize)) return false;
     if (header.bitCount <= 8) {
-        picture.palette.assign(256, 0);
+        picture.palette.assign(count, 0);
         const uint8_t* entries = dib.Data() + offset;
         for (uint64_t i = 0; i < count; ++i) {
             const uint8_t* entry = entries + i * entrySize;

@@ -10,7 +10,8 @@
 // padded to 4 bytes). 24-bit pictures stay 24-bit; 32-bit ones (plain, or
 // with the usual red, green and blue masks) stay 32-bit; 1-, 4- and 8-bit
 // pictures, run-length encoded ones (8 and 4 bits) included, become 8-bit
-// with a 256-entry palette. Top-down pictures are turned bottom-up. False for
+// with the colour table as their palette (indices past it are black, as
+// are pixels a run-length code skips over). Top-down pictures are turned bottom-up. False for
 // anything else, or when the data is shorter than the header says.
 bool DecodeDib(ByteView dib, GdiBitmap& picture);
 

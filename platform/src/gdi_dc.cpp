@@ -27,8 +27,7 @@ GdiBitmap& DefaultBitmap() {
         made->bitsPerPixel = 8;
         made->rowPitch = GdiBitmap::PitchFor(1, 8);
         made->bits.assign(made->rowPitch, 0);
-        made->palette.assign(256, 0);
-        made->palette[1] = 0xFFFFFF;
+        made->palette = {0x000000, 0xFFFFFF};
         return made;
     }();
     return *bitmap;

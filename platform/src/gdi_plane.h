@@ -29,7 +29,7 @@ uint8_t NearestPaletteIndex(const std::vector<uint32_t>& palette, uint32_t xrgb)
 inline uint32_t ReadXrgb(const PixelPlane& plane, const uint8_t* row, int x) {
     switch (plane.bitsPerPixel) {
         case 8:
-            return (*plane.palette)[row[x]];
+            return row[x] < plane.palette->size() ? (*plane.palette)[row[x]] : 0;
         case 24:
             return (uint32_t{row[3 * x + 2]} << 16) | (uint32_t{row[3 * x + 1]} << 8) | row[3 * x];
         default:
