@@ -87,11 +87,15 @@ HDC WINAPI CreateCompatibleDC(HDC hdc) {
     return HandleOf(context);
 }
 
+// Only memory contexts are deleted here (surface contexts go back with
+// ReleaseDC); the handle is looked up before it is touched, so a context
+// deleted twice is refused rather than read after its end.
 BOOL WINAPI DeleteDC(HDC hdc) {
-    GdiDeviceContext* context = GdiDeviceContextFrom(hdc);
     auto& contexts = MemoryContexts();
-    const auto found = std::find(contexts.begin(), contexts.end(), context);
-    if (context == nullptr || found == contexts.end()) return FALSE;
+    const auto found = std::find_if(contexts.begin(), contexts.end(),
+                                    [hdc](GdiDeviceContext* context) { return HandleOf(context) == hdc; });
+    if (found == contexts.end()) return FALSE;
+    GdiDeviceContext* context = *found;
     contexts.erase(found);
     delete context;
     return TRUE;

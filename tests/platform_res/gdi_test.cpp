@@ -161,9 +161,12 @@ TEST(StretchBlt, WithoutAPictureOrWithNothingToCopy) {
     SurfaceContext surface(2, 2);
     EXPECT_FALSE(StretchBlt(surface.Handle(), 0, 0, 2, 2, nullptr, 0, 0, 2, 2, SRCCOPY));
     HBITMAP picture = LoadSample(ID_BITMAP_24BIT_ODD_WIDTH);
-    MemoryContext source(picture);
-    EXPECT_TRUE(StretchBlt(surface.Handle(), 0, 0, 0, 2, source.Handle(), 0, 0, 2, 2, SRCCOPY));
+    {
+        MemoryContext source(picture);
+        EXPECT_TRUE(StretchBlt(surface.Handle(), 0, 0, 0, 2, source.Handle(), 0, 0, 2, 2, SRCCOPY));
+    }
     EXPECT_EQ(surface.At(0, 0), kUntouched);
+    DeleteObject(picture);
 }
 
 TEST(Pixels, SetAndGetOnTwentyFourBitAndPalettedPictures) {

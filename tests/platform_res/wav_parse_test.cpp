@@ -12,8 +12,9 @@ bool Parse(const std::vector<uint8_t>& bytes, WaveSound& sound) {
 }
 
 TEST(WaveParsing, ReadsFormatAndSamplesPastAnOddSizedChunk) {
+    const std::vector<uint8_t> wave = SampleWave();  // the samples point into it
     WaveSound sound;
-    ASSERT_TRUE(Parse(SampleWave(), sound));
+    ASSERT_TRUE(Parse(wave, sound));
     EXPECT_EQ(sound.channels, 1);
     EXPECT_EQ(sound.samplesPerSecond, 11025u);
     EXPECT_EQ(sound.bitsPerSample, 8);
