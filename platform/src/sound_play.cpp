@@ -1,11 +1,11 @@
 // PlaySoundA: a module's "WAVE" resource, asynchronously, through the audio
-// device, or into the headless backend's log.
+// device, or into the headless backend's log of sounds started.
 #include <string>
 
 #include "platform/sdk/sound.h"
 #include "platform/src/core_backend.h"
+#include "platform/src/headless_state.h"
 #include "platform/src/module_registry.h"
-#include "platform/src/sound_log.h"
 #include "platform/src/sound_output.h"
 #include "platform/src/wav_parse.h"
 
@@ -24,14 +24,10 @@ bool FindWave(Module* module, const ResourceKey& name, WaveSound& sound) {
 
 BOOL WINAPI PlaySoundA(LPCSTR pszSound, HMODULE hmod, DWORD fdwSound) {
     if (pszSound == nullptr) {
-        if (PlatformHeadless()) {
-            PlayedSound entry;
-            entry.stop = true;
-            entry.flags = fdwSound;
-            RecordHeadlessSound(entry);
-        } else {
+        if (PlatformHeadless())
+            HeadlessLogSound(nullptr, hmod, fdwSound);
+        else
             StopAudioDevice();
-        }
         return TRUE;
     }
     if ((fdwSound & SND_RESOURCE) != SND_RESOURCE || (fdwSound & SND_ASYNC) == 0 ||
@@ -41,16 +37,12 @@ BOOL WINAPI PlaySoundA(LPCSTR pszSound, HMODULE hmod, DWORD fdwSound) {
     Module* module = ModuleOrProgram(hmod);
     const ResourceKey name = ResourceKey::FromArgument(pszSound);
     WaveSound sound;
-    const bool found = FindWave(module, name, sound);
-    if (PlatformHeadless()) {
-        PlayedSound entry;
-        entry.sound = name.Describe();
-        entry.module = module != nullptr ? module->name : std::string();
-        entry.flags = fdwSound;
-        entry.played = found;
-        RecordHeadlessSound(entry);
-    } else if (found) {
+    if (!FindWave(module, name, sound)) return FALSE;
+    // The headless log holds the sounds that would have started, so a
+    // missing or broken wave shows there as a sound that never played.
+    if (PlatformHeadless())
+        HeadlessLogSound(pszSound, HandleOfModule(module), fdwSound);
+    else
         PlayOnAudioDevice(sound, std::to_string(module->serial) + "/" + (name.isNumber ? "#" : "") + name.Describe());
-    }
-    return found ? TRUE : FALSE;
+    return TRUE;
 }

@@ -1,8 +1,9 @@
-// PlaySoundA in the headless backend: every call logged with its sound and
-// module, playable or not; NULL stops.
+// PlaySoundA in the headless backend: the sounds that start are logged with
+// their number and module; missing or unplayable waves fail and start
+// nothing; NULL stops.
 #include <gtest/gtest.h>
 
-#include "platform/headless_sound.h"
+#include "platform/headless.h"
 #include "platform/win32.h"
 #include "tests/platform_res/test_resource_ids.h"
 
@@ -10,7 +11,10 @@ namespace {
 
 class Sounds : public ::testing::Test {
 protected:
-    void SetUp() override { ClearHeadlessSoundLog(); }
+    void SetUp() override {
+        headless::Enable();
+        headless::Reset();
+    }
 };
 
 TEST_F(Sounds, ProgramAndLibraryWavesAreLoggedByNumberAndModule) {
@@ -20,38 +24,34 @@ TEST_F(Sounds, ProgramAndLibraryWavesAreLoggedByNumberAndModule) {
                            SND_RESOURCE | SND_ASYNC));
     EXPECT_TRUE(PlaySoundA(MAKEINTRESOURCEA(ID_WAVE_PCM8_LIST_CHUNK), library, SND_RESOURCE | SND_ASYNC | SND_NODEFAULT));
     EXPECT_TRUE(PlaySoundA(nullptr, nullptr, 0));
+
+    const std::vector<headless::SoundRecord>& log = headless::Sounds();
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log[0].resourceId, static_cast<unsigned>(ID_WAVE_PCM8_LIST_CHUNK));
+    EXPECT_EQ(log[0].module, GetModuleHandleA(nullptr));
+    EXPECT_EQ(log[0].flags, static_cast<DWORD>(SND_RESOURCE | SND_ASYNC));
+    EXPECT_EQ(log[1].module, library);
+    EXPECT_EQ(log[1].flags, static_cast<DWORD>(SND_RESOURCE | SND_ASYNC | SND_NODEFAULT));
+    EXPECT_EQ(log[2].resourceId, 0u) << "a stop";
+    EXPECT_TRUE(log[2].name.empty());
     FreeLibrary(library);
-
-    const std::vector<PlayedSound> log = HeadlessSoundLog();
-    ASSERT_EQ(log.size(), 3u);
-    EXPECT_EQ(log[0].sound, "140");
-    EXPECT_EQ(log[0].module, "platform_res_tests");
-    EXPECT_EQ(log[0].flags, static_cast<uint32_t>(SND_RESOURCE | SND_ASYNC));
-    EXPECT_TRUE(log[0].played);
-    EXPECT_FALSE(log[0].stop);
-    EXPECT_EQ(log[1].module, "platform_res_art.dll");
-    EXPECT_TRUE(log[1].played);
-    EXPECT_TRUE(log[2].stop);
-}
-
-TEST_F(Sounds, MissingOrUnplayableWavesFailButAreLogged) {
-    EXPECT_FALSE(PlaySoundA(MAKEINTRESOURCEA(999), nullptr, SND_RESOURCE | SND_ASYNC));
-    EXPECT_FALSE(PlaySoundA(MAKEINTRESOURCEA(ID_WAVE_NOT_RIFF), nullptr, SND_RESOURCE | SND_ASYNC));
-    // A bitmap's number is no wave.
-    EXPECT_FALSE(PlaySoundA(MAKEINTRESOURCEA(ID_BITMAP_24BIT_ODD_WIDTH), nullptr, SND_RESOURCE | SND_ASYNC));
-    const std::vector<PlayedSound> log = HeadlessSoundLog();
-    ASSERT_EQ(log.size(), 3u);
-    EXPECT_EQ(log[0].sound, "999");
-    EXPECT_FALSE(log[0].played);
-    EXPECT_EQ(log[1].sound, "141");
-    EXPECT_FALSE(log[1].played);
-    EXPECT_FALSE(log[2].played);
 }
 
 TEST_F(Sounds, AModuleHandleOfNullMeansTheProgram) {
     EXPECT_TRUE(PlaySoundA(MAKEINTRESOURCEA(ID_WAVE_PCM8_LIST_CHUNK), nullptr, SND_RESOURCE | SND_ASYNC));
-    ASSERT_EQ(HeadlessSoundLog().size(), 1u);
-    EXPECT_EQ(HeadlessSoundLog()[0].module, "platform_res_tests");
+    ASSERT_EQ(headless::Sounds().size(), 1u);
+    EXPECT_EQ(headless::Sounds()[0].module, GetModuleHandleA(nullptr));
+}
+
+TEST_F(Sounds, MissingOrUnplayableWavesFailAndStartNothing) {
+    EXPECT_FALSE(PlaySoundA(MAKEINTRESOURCEA(999), nullptr, SND_RESOURCE | SND_ASYNC));
+    EXPECT_FALSE(PlaySoundA(MAKEINTRESOURCEA(ID_WAVE_NOT_RIFF), nullptr, SND_RESOURCE | SND_ASYNC));
+    // A bitmap's number is no wave.
+    EXPECT_FALSE(PlaySoundA(MAKEINTRESOURCEA(ID_BITMAP_24BIT_ODD_WIDTH), nullptr, SND_RESOURCE | SND_ASYNC));
+    EXPECT_FALSE(PlaySoundA(MAKEINTRESOURCEA(ID_WAVE_PCM8_LIST_CHUNK), reinterpret_cast<HMODULE>(this),
+                            SND_RESOURCE | SND_ASYNC))
+        << "no module";
+    EXPECT_TRUE(headless::Sounds().empty());
 }
 
 TEST(SoundsDeathTest, CallsOutsideTheSubsetFailLoudly) {
