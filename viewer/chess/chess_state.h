@@ -71,6 +71,10 @@ struct ChessState {
   // Piece speed, 0 (slowest) to 20 (fastest): the slide step of a ply.
   int16_t speedSetting = 10;
 
+  // Empty for a game that starts from the standard position under the
+  // standard rules; otherwise why the loaded game cannot be shown.
+  char nonStandardStart[100] = "";
+
   // The open game file and its end-of-file flag.
   PgnReader gameFile;
   int16_t endOfFile = 0;

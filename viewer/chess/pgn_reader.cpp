@@ -1,6 +1,7 @@
 // PgnReader: buffered reading and splitting of a PGN game file.
 #include "viewer/chess/pgn_reader.h"
 
+#include <cctype>
 #include <cstring>
 
 namespace {
@@ -69,6 +70,28 @@ inline int64_t SeekTarget(std::FILE* file, int64_t offset) {
 #else
   return fseeko(file, static_cast<off_t>(offset), SEEK_SET);
 #endif
+}
+
+// The quoted value of a tag's text `Name "value"`, cut to its closing quote.
+void QuotedValue(const char* text, char (&value)[PgnReader::kTextSize]) {
+  const char* open = std::strchr(text, '"');
+  size_t length = 0;
+  if (open != nullptr) {
+    for (const char* p = open + 1; *p != '\0' && *p != '"' && length < sizeof value - 1; ++p) value[length++] = *p;
+  }
+  value[length] = '\0';
+}
+
+bool NameIs(const char* name, const char* wanted) {
+  const size_t length = std::strlen(wanted);
+  return std::strncmp(name, wanted, length) == 0 && (name[length] == ' ' || name[length] == '\t' || name[length] == '"');
+}
+
+bool EqualsIgnoringCase(const char* a, const char* b) {
+  for (; *a != '\0' && *b != '\0'; ++a, ++b) {
+    if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b))) return false;
+  }
+  return *a == *b;
 }
 
 }  // namespace
@@ -304,7 +327,29 @@ PgnReader::TokenEnd PgnReader::ReadPlyToken(char* token) {
   }
 }
 
+// A FEN tag other than the standard start, or a Variant tag naming other
+// rules than standard chess: the game cannot be shown from the standard
+// position.
+void PgnReader::NoteStartTag(const char* name) {
+  if (name[0] != 'F' && name[0] != 'V') return;
+  char value[kTextSize];
+  if (NameIs(name, "FEN")) {
+    QuotedValue(name, value);
+    static const char kStandardStart[] = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w";
+    if (std::strncmp(value, kStandardStart, sizeof kStandardStart - 1) != 0) {
+      std::strcpy(nonStandardStart_, "it starts from a set-up position");
+    }
+  } else if (NameIs(name, "Variant")) {
+    QuotedValue(name, value);
+    if (value[0] != '\0' && !EqualsIgnoringCase(value, "Standard") && !EqualsIgnoringCase(value, "Chess") &&
+        !EqualsIgnoringCase(value, "Normal") && !EqualsIgnoringCase(value, "From Position")) {
+      std::snprintf(nonStandardStart_, sizeof nonStandardStart_, "it follows the rules of %.60s", value);
+    }
+  }
+}
+
 int PgnReader::ReadTagSection(char (*tagTexts)[kTextSize], int maxTags) {
+  nonStandardStart_[0] = '\0';
   // Names of this section's tags, as hashes, to notice a repeated one.
   constexpr int kTrackedNames = 64;
   uint64_t names[kTrackedNames];
@@ -365,6 +410,7 @@ int PgnReader::ReadTagSection(char (*tagTexts)[kTextSize], int maxTags) {
       }
     }
     if (nameCount < kTrackedNames) names[nameCount++] = hash;
+    NoteStartTag(name);
 
     if (count < maxTags) std::memcpy(tagTexts[count], text, length + 1);
     ++count;

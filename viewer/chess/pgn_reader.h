@@ -68,6 +68,11 @@ class PgnReader {
   // game), or before movetext written on a tag's own line.
   int ReadTagSection(char (*tagTexts)[kTextSize], int maxTags);
 
+  // After ReadTagSection: empty when the game starts from the standard
+  // position under the standard rules; otherwise why it does not ("it
+  // starts from a set-up position", "it follows the rules of Crazyhouse").
+  const char* NonStandardStart() const { return nonStandardStart_; }
+
   // Reads the next ply token of the movetext into token (kTextSize bytes),
   // with its move number removed. Anything else than kToken leaves token
   // empty.
@@ -85,6 +90,8 @@ class PgnReader {
   // Reads a run of token characters, cut to kTextSize - 1; returns its
   // length and tells whether it holds a '.'.
   int ReadRawToken(char* token, bool& hasDot);
+  // Notes a FEN or Variant tag that keeps the game from the standard start.
+  void NoteStartTag(const char* name);
 
   std::FILE* file_ = nullptr;
   std::vector<char> buffer_;
@@ -92,4 +99,5 @@ class PgnReader {
   char* end_ = nullptr;
   int64_t bufferOffset_ = 0;  // file offset of buffer_[0]
   bool lineStart_ = true;
+  char nonStandardStart_[kTextSize] = "";
 };

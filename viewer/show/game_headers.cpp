@@ -49,6 +49,7 @@ bool ReadInt16(std::FILE* file, int16_t& value) {
 void GamePlay::ReadHeaders() {
   std::memset(headerLines, 0, sizeof headerLines);
   gameFile.ReadTagSection(headerLines, kHeaderLineCount);
+  std::memcpy(nonStandardStart, gameFile.NonStandardStart(), sizeof nonStandardStart);
 
   if (keepRecords) {
     if (std::FILE* log = std::fopen(kLogFileName, "ab")) {

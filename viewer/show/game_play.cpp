@@ -26,6 +26,10 @@ void GamePlay::AdvancePly() {
 
 void GamePlay::PlayWhitePly() {
   ++moveNumber;
+  // Shown from the standard position, such a game would go wrong from its first move.
+  if (moveNumber == 1 && nonStandardStart[0] != '\0') {
+    throw FatalError::Format("Can't show this game: %s", nonStandardStart);
+  }
   FetchPly(2 * (moveNumber - 1));
   std::memcpy(squareMarks, kBaseSquareMarks, sizeof squareMarks);
   NormalisePlyText(kPlayingMode);
