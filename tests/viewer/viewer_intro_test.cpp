@@ -1,0 +1,103 @@
+// The first eight seconds: intro lines and the king on the console, the
+// intro music, the frame-rate measurement and the play timer derived from it.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/viewer/pictures.h"
+#include "tests/viewer/viewer_session.h"
+
+namespace {
+
+// True when the frame shows `text` in `cells` glyph cells at (x, y).
+bool ShowsText(const Picture& frame, ViewerApp& app, int x, int y, const std::string& text,
+               int cells) {
+  for (int i = 0; i < cells; ++i) {
+    const unsigned char code = i < static_cast<int>(text.size()) ? text[i] : 0;
+    if (!ShowsOpaque(frame, ReadSurface(app.glyphs[code]), x + 16 * i, y)) return false;
+  }
+  return true;
+}
+
+SessionSetup OneGame() {
+  SessionSetup setup;
+  setup.pgn = TestGame("1.e4 e5 2.Nf3", "1-0");
+  return setup;
+}
+
+}  // namespace
+
+TEST(ViewerIntro, ShowsOneLinePerSecondWithTheKingOnItsHomeSquare) {
+  ViewerSession session(OneGame());
+  ViewerApp& app = session.Start();
+  const char* const lines[8] = {"              ", "Tarnw         ", "Tarnwicke     ",
+                                "Tarnwicket    ", "Tarnwicket 1.0", "by: Ordo Velux",
+                                "by: Ordo Velux", "              "};
+  for (int second = 0; second < 8; ++second) {
+    while (app.secondsCounted < second) session.Frame(100);
+    session.Frame(100);
+    ASSERT_EQ(app.secondsCounted, second);
+    const Picture frame = LastFrame();
+    EXPECT_TRUE(ShowsText(frame, app, 559, 336, lines[second], 14)) << "second " << second;
+    EXPECT_TRUE(ShowsKeyed(frame, ReadSurface(app.whitePieces[5]), 301, 400));
+  }
+  EXPECT_EQ(app.moveNumber, 0) << "no ply is played during the intro";
+}
+
+TEST(ViewerIntro, MusicStartsOnceWhenTheFirstLineShows) {
+  ViewerSession session(OneGame());
+  session.Start();
+  session.Frames(9, 100);
+  EXPECT_TRUE(session.TakeSounds().empty()) << "silent in second 0";
+  session.FinishIntro();
+  const std::vector<unsigned> sounds = session.TakeSounds();
+  ASSERT_EQ(sounds.size(), 1u);
+  EXPECT_TRUE(sounds[0] == 145 || sounds[0] == 146) << sounds[0];
+}
+
+TEST(ViewerIntro, MeasuredRateGivesSlideFramesAndTimerPeriod) {
+  SessionSetup setup = OneGame();
+  setup.settings[kMoveDelayByte] = 2;    // 1000 ms
+  setup.settings[kPieceSpeedByte] = 10;  // K = 5
+  ViewerSession session(setup);
+  ViewerApp& app = session.Start();
+  session.FinishIntro(10);  // 100 frames a second
+  EXPECT_EQ(app.fps, 100);
+  EXPECT_EQ(app.moveFrames, 800);
+
+  // The first tick comes 1800 ms after the measurement ended, and plays the
+  // first ply (no opening wait).
+  headless::AdvanceClock(1799);
+  session.Pump();
+  EXPECT_EQ(app.moveNumber, 0);
+  headless::AdvanceClock(1);
+  session.Pump();
+  EXPECT_EQ(app.moveNumber, 1);
+  headless::AdvanceClock(1800);
+  session.Pump();
+  EXPECT_EQ(app.sideToMove, ChessState::kWhite) << "Black's first ply on the second tick";
+}
+
+TEST(ViewerIntro, StartsWithTheMoveDelayAsSlideTimeUntilMeasured) {
+  SessionSetup setup = OneGame();
+  setup.settings[kMoveDelayByte] = 4;
+  ViewerSession session(setup);
+  EXPECT_EQ(session.Start().moveFrames, 1000);
+}
+
+TEST(ViewerIntro, EnterIsIgnoredDuringTheIntroAndStartsTheNextGameAfterIt) {
+  SessionSetup setup;
+  setup.pgn = TestGame("1.e4 e5", "1-0", "First, White") + TestGame("1.d4 d5", "0-1", "Second, White");
+  ViewerSession session(setup);
+  ViewerApp& app = session.Start();
+  session.Frames(20, 100);
+  session.Press(kEnterKey);
+  EXPECT_EQ(app.currentGame, 1);
+  session.FinishIntro();
+  session.Tick();
+  ASSERT_EQ(app.moveNumber, 1);
+  session.Press(kEnterKey);
+  EXPECT_EQ(app.currentGame, 2);
+  EXPECT_EQ(app.moveNumber, 0);
+  EXPECT_STREQ(app.headerLines[4], "Second, White");
+}

@@ -1,0 +1,109 @@
+// A scripted viewer run for the tests: a folder of its own holding the game
+// file, the settings and layouts files and (optionally) the art libraries;
+// the headless platform on its virtual clock; and a loop that delivers the
+// queued messages and updates the frame as the program's own loop does.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/headless.h"
+#include "viewer/show/viewer_app.h"
+
+// Virtual-key codes the viewer answers.
+enum TestKey : int {
+  kEnterKey = 13,
+  kEscapeKey = 27,
+  kLeftKey = 37,
+  kUpKey = 38,
+  kRightKey = 39,
+  kDownKey = 40,
+};
+
+// Settings file bytes for the tests: windowed, games in file order, no
+// opening wait, fastest pieces; each test changes what it is about.
+std::vector<uint8_t> TestSettings();
+
+// Settings byte offsets.
+enum SettingsByte : int {
+  kWindowedByte = 0,
+  kMoveDelayByte = 1,
+  kNextGameDelayByte = 2,
+  kFirstMoveDelayByte = 3,
+  kPieceSpeedByte = 4,
+  kRandomLayoutsByte = 6,
+  kAutoplayByte = 7,
+  kScrollForeverByte = 9,
+  kRandomOrderByte = 10,
+  kRemoveQuotesByte = 11,
+  kWaitForAnnouncementsByte = 12,
+  kSoundByte = 15,
+  kHeaderLeftByte = 16,
+  kAnimationStyleByte = 18,
+  kBoardByte = 21,
+};
+
+struct SessionSetup {
+  std::string pgn;                      // Tarnwicket.pgn; empty: no game file
+  bool artLibraries = true;             // the four art libraries beside the viewer
+  std::vector<uint8_t> settings = TestSettings();  // empty: no settings file
+  std::vector<uint8_t> layouts;         // Tarnwicket.rnd; empty: no file
+  std::string commandLine;
+};
+
+class ViewerSession {
+ public:
+  explicit ViewerSession(const SessionSetup& setup);
+  ~ViewerSession();
+  ViewerSession(const ViewerSession&) = delete;
+  ViewerSession& operator=(const ViewerSession&) = delete;
+
+  // Constructs the viewer in the session's folder (throws its FatalError).
+  ViewerApp& Start();
+  ViewerApp& app() { return *app_; }
+  const std::string& folder() const { return folder_; }
+
+  // Delivers the queued messages; false once the quit message came.
+  bool Pump();
+  // Advances the virtual clock, delivers messages, then updates the frame.
+  void Frame(uint32_t milliseconds = kFrameMs);
+  void Frames(int count, uint32_t milliseconds = kFrameMs);
+  // Starts the viewer if need be and runs frames until the intro and the
+  // frame-rate measurement are over: 100 ms frames measure 10 frames a second.
+  void FinishIntro(uint32_t frameMs = 100);
+  // A key pressed and released, delivered at once.
+  void Press(int virtualKey);
+  // Advances the virtual clock to the play timer's next tick, without
+  // frames, and delivers it.
+  void Tick();
+  void Ticks(int count);
+  // Frames until the sliding ply has landed (at most `limit` frames).
+  void FramesUntilLanded(int limit = 2000);
+  bool quit() const { return quit_; }
+
+  // Sound resource numbers played since the last call.
+  std::vector<unsigned> TakeSounds();
+
+  static constexpr uint32_t kFrameMs = 25;
+
+ private:
+  std::string folder_;
+  std::string previousFolder_;
+  std::string commandLine_;
+  std::unique_ptr<ViewerApp> app_;
+  size_t soundsSeen_ = 0;
+  uint64_t timerStartMs_ = 0;  // when the play timer started
+  bool quit_ = false;
+};
+
+// One game with the seven standard tags; `moves` is its movetext without
+// the result.
+std::string TestGame(const std::string& moves, const std::string& result,
+                     const std::string& white = "White, Player",
+                     const std::string& black = "Black, Player",
+                     const std::string& event = "Test Event");
+
+// A file of the test data folder, read whole.
+std::string ReadTestData(const std::string& relativePath);
