@@ -12,6 +12,10 @@ LRESULT DialogWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM l
             return 0;
         case WM_ERASEBKGND:
             return 1;
+        case WM_MOUSEACTIVATE:
+            // A dialog disabled under a modal one is neither activated nor clicked.
+            if (!IsWindowEnabled(window)) return MA_NOACTIVATEANDEAT;
+            break;
         case WM_NCDESTROY:
             RemoveDialogWindow(window);
             return DefWindowProcA(window, message, wParam, lParam);
