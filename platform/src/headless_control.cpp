@@ -97,7 +97,14 @@ void Reset() {
     DirectDrawResetLostMarks();
     CursorReset();
     VirtualClockReset();
-    State() = HeadlessState{};
+    HeadlessState& state = State();
+    state.presentedFrames = 0;
+    state.lastFrame.width = 0;
+    state.lastFrame.height = 0;
+    state.lastFrame.pixels.clear();
+    state.messageBoxes.clear();
+    state.queuedAnswers.clear();
+    state.sounds.clear();
 }
 
 void AdvanceClock(uint32_t milliseconds) { VirtualClockAdvance(milliseconds); }
