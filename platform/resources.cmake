@@ -95,8 +95,8 @@ const EmbeddedProgramResources registration(tarnwicket_res_${symbol}_begin,
   target_sources(${target} PRIVATE ${embed})
   # The object file must be rebuilt when the .res changes; a custom target
   # makes sure the .res exists before the compiler reads it.
-  add_custom_target(${target}_compile_resources DEPENDS ${compiled})
-  add_dependencies(${target} ${target}_compile_resources)
+  add_custom_target(${symbol}_resources DEPENDS ${compiled})
+  add_dependencies(${target} ${symbol}_resources)
 endfunction()
 
 function(tarnwicket_add_winmain target)

@@ -13,7 +13,6 @@ struct IconImage {
     uint32_t tag = kIconImageTag;
     int width = 0;   // of the group's first image
     int height = 0;
-    bool cursor = false;
 };
 
 // The icon behind a handle, or null when the handle is none.

@@ -23,12 +23,12 @@ constexpr UINT kSupportedBitmapFlags = LR_DEFAULTCOLOR | LR_DEFAULTSIZE | LR_CRE
 constexpr UINT kSupportedIconFlags = LR_DEFAULTCOLOR | LR_DEFAULTSIZE | LR_SHARED;
 
 IconImage& SystemIcon() {
-    static IconImage icon{kIconImageTag, 32, 32, false};
+    static IconImage icon{kIconImageTag, 32, 32};
     return icon;
 }
 
 IconImage& ArrowCursor() {
-    static IconImage cursor{kIconImageTag, 32, 32, true};
+    static IconImage cursor{kIconImageTag, 32, 32};
     return cursor;
 }
 
