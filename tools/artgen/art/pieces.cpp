@@ -110,6 +110,21 @@ Canvas ShadowCell(const Mask& silhouette) {
     return c;
 }
 
+// Pure black is the colour key: any black pixel the cell's border cannot reach
+// through black would be a hole in the piece, so it takes the given colour.
+void SealHoles(Canvas& cell, Color fill) {
+    Mask black(cell.width, cell.height);
+    for (int y = 0; y < cell.height; ++y)
+        for (int x = 0; x < cell.width; ++x) {
+            Color q = Quantized(cell.At(x, y));
+            black.At(x, y) = q.r + q.g + q.b > 0 ? 1.0f : 0.0f;
+        }
+    Mask sealed = FilledHoles(black);
+    for (int y = 0; y < cell.height; ++y)
+        for (int x = 0; x < cell.width; ++x)
+            if (black.At(x, y) == 0 && sealed.At(x, y) > 0) cell.At(x, y) = NotKeyBlack(fill);
+}
+
 Mask CoverageOf(const Canvas& cell) {
     Mask m(cell.width, cell.height);
     for (int y = 0; y < cell.height; ++y)
@@ -140,6 +155,7 @@ void GeneratePieces(ArtBook& book) {
                 case Family::Symbol: cell = RenderGlyphCell(symbols[size_t(k)], d, false); break;
                 case Family::Outline: cell = RenderGlyphCell(outlines[size_t(k)], d, true); break;
             }
+            SealHoles(cell, d.material.base);
             strip.Paste(cell, 48 * k, 0);
             shadows[int(d.family)].Paste(ShadowCell(CoverageOf(cell)), 48 * k, 0);
         }

@@ -117,7 +117,7 @@ Mask FilledHoles(const Mask& m) {
     auto push = [&](int x, int y) {
         if (x < 0 || y < 0 || x >= w || y >= h) return;
         size_t i = size_t(y) * size_t(w) + size_t(x);
-        if (outside[i] || m.alpha[i] > 0.5f) return;
+        if (outside[i] || m.alpha[i] > 0.25f) return;
         outside[i] = 1;
         stack.push_back(int(i));
     };
@@ -131,7 +131,7 @@ Mask FilledHoles(const Mask& m) {
     }
     Mask out = m;
     for (size_t i = 0; i < out.alpha.size(); ++i)
-        if (!outside[i]) out.alpha[i] = std::max(out.alpha[i], m.alpha[i] > 0.5f ? m.alpha[i] : 1.0f);
+        if (!outside[i]) out.alpha[i] = 1.0f;
     return out;
 }
 

@@ -21,8 +21,8 @@ Canvas ResizedKeyed(const Canvas& c, int width, int height);
 // left, positive: facing it), scaled by strength.
 Mask ReliefShade(const Mask& height, float strength);
 
-// The pixels of m with coverage above 0.5 that a flood from the mask's border
-// through uncovered pixels cannot reach are set to full coverage: holes filled.
+// Pixels that a flood from the mask's border through (nearly) uncovered pixels
+// cannot reach are set to full coverage: holes filled.
 Mask FilledHoles(const Mask& m);
 
 }  // namespace artgen
