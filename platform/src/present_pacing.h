@@ -8,8 +8,6 @@
 class FramePacer {
 public:
     void Configure(double refreshPeriodSeconds, bool rendererWaitsForVsync);
-    bool HasVsync() const { return vsync_; }
-
     // Sleeps until the next refresh is due (just before presenting).
     void WaitForNextRefresh();
     // Notes that a frame went out now.

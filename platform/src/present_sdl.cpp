@@ -23,6 +23,7 @@ struct Presenter {
     SDL_Texture* texture = nullptr;
     int textureWidth = 0;
     int textureHeight = 0;
+    bool rendererWaitsForVsync = false;
     FramePacer pacer;
 };
 
@@ -50,11 +51,18 @@ Presenter* FindPresenter(HWND window) {
     return found == presenters.end() ? nullptr : &found->second;
 }
 
-// The refresh period of the window's display in seconds, 1/60 where unknown.
-double RefreshPeriod(SDL_Window* window) {
+// The refresh rate of the window's display in hertz, 0 where it is unknown (Xvfb).
+int RefreshRate(SDL_Window* window) {
     SDL_DisplayMode mode{};
-    if (SDL_GetWindowDisplayMode(window, &mode) == 0 && mode.refresh_rate > 0) return 1.0 / mode.refresh_rate;
-    return 1.0 / 60.0;
+    if (SDL_GetWindowDisplayMode(window, &mode) == 0 && mode.refresh_rate > 0) return mode.refresh_rate;
+    return 0;
+}
+
+// Paces at the display's refresh. A display without a known rate gets 60 Hz
+// and no trust in the renderer's vsync, which such displays do not honour.
+void ConfigurePacer(FramePacer& pacer, SDL_Window* window, bool rendererWaitsForVsync) {
+    const int rate = RefreshRate(window);
+    pacer.Configure(rate > 0 ? 1.0 / rate : 1.0 / 60.0, rendererWaitsForVsync && rate > 0);
 }
 
 bool EnsureRenderer(Presenter& presenter, int width, int height) {
@@ -68,7 +76,8 @@ bool EnsureRenderer(Presenter& presenter, int width, int height) {
         }
         SDL_RendererInfo info{};
         SDL_GetRendererInfo(presenter.renderer, &info);
-        presenter.pacer.Configure(RefreshPeriod(presenter.window), (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0);
+        presenter.rendererWaitsForVsync = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+        ConfigurePacer(presenter.pacer, presenter.window, presenter.rendererWaitsForVsync);
     }
     if (presenter.texture == nullptr || presenter.textureWidth != width || presenter.textureHeight != height) {
         if (presenter.texture != nullptr) SDL_DestroyTexture(presenter.texture);
@@ -127,8 +136,8 @@ void PresentSetFullScreen(HWND window, bool fullScreen) {
     Presenter* presenter = FindPresenter(window);
     if (presenter == nullptr) return;
     SDL_SetWindowFullscreen(presenter->window, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    if (presenter->renderer != nullptr) presenter->pacer.Configure(RefreshPeriod(presenter->window),
-                                                                   presenter->pacer.HasVsync());
+    if (presenter->renderer != nullptr)
+        ConfigurePacer(presenter->pacer, presenter->window, presenter->rendererWaitsForVsync);
 }
 
 void PresentFrame(HWND window, const uint32_t* pixels, int width, int height, int pitch) {
