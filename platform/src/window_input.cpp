@@ -90,8 +90,8 @@ void InputKeyEvent(const KeyCode& key, bool down, bool repeat) {
     if (!down || wasDown || repeat) data |= 1u << 30;
     if (!down) data |= 1u << 31;
 
-    WindowSystem& system_ = Windows();
-    HWND target = FindWindowRecord(system_.focusWindow) != nullptr ? system_.focusWindow : system_.activeWindow;
+    WindowSystem& windows = Windows();
+    HWND target = FindWindowRecord(windows.focusWindow) != nullptr ? windows.focusWindow : windows.activeWindow;
     if (FindWindowRecord(target) == nullptr) return;
     QueueMessage(target, message, static_cast<WPARAM>(virtualKey), static_cast<LPARAM>(static_cast<LONG>(data)));
 }

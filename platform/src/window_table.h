@@ -75,7 +75,8 @@ struct WindowSystem {
 
 WindowSystem& Windows();
 
-// The window behind a handle, or null when there is none (or it is being destroyed).
+// The window behind a handle, or null when there is none (a window being
+// destroyed is still found until its WM_NCDESTROY has been sent).
 WindowRecord* FindWindowRecord(HWND window);
 WindowClass* FindWindowClass(LPCSTR classNameOrAtom);
 
