@@ -91,8 +91,14 @@ protected:
 
     static void ClickAt(HWND dialog, POINT point) { DialogScript::Click(dialog, point.x, point.y); }
 
+public:
     // True when the last frame shows the program's picture (loaded at the
     // given size) with its top-left corner at the control's place.
+    static bool ShowsPictureAt(HWND dialog, int controlId, int pictureId, int width, int height) {
+        return ShowsPicture(dialog, controlId, pictureId, width, height);
+    }
+
+protected:
     static bool ShowsPicture(HWND dialog, int controlId, int pictureId, int width, int height) {
         RECT area;
         if (!GetWindowRect(GetDlgItem(dialog, controlId), &area)) return false;
