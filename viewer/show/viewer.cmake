@@ -38,4 +38,16 @@ if(DEFINED TARNWICKET_VIEWER_ART_RC)
   tarnwicket_add_winmain(Tarnwicket)
   tarnwicket_add_viewer_resources(Tarnwicket)
   set_target_properties(Tarnwicket PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TARNWICKET_RUN_DIR})
+
+  # The viewer's timing tool (tools/bench_viewer); defined here because the
+  # tools folder is configured before the viewer library exists. Run it on a
+  # release build: build/release/tools/bench_viewer/bench_viewer build/release/run
+  if(NOT WIN32)
+    add_executable(bench_viewer ${CMAKE_SOURCE_DIR}/tools/bench_viewer/bench_viewer.cpp)
+    target_link_libraries(bench_viewer PRIVATE tarnwicket_viewer)
+    tarnwicket_add_viewer_resources(bench_viewer)
+    add_dependencies(bench_viewer tarnwicket_art)
+    set_target_properties(bench_viewer PROPERTIES
+      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools/bench_viewer)
+  endif()
 endif()
