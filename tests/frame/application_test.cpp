@@ -14,6 +14,12 @@ const DWORD kWindowedStyle = WS_BORDER;
 
 using ApplicationTest = FrameTest;
 
+// Dispatches what is queued, without frames.
+void DispatchQueued() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
+
 void ExpectFullScreen(const TestApp& app) {
   EXPECT_EQ(app.fullScreen, 1);
   ASSERT_NE(app.primarySurface, nullptr);
@@ -166,6 +172,7 @@ class FatalErrorTest : public FrameTest {
     EXPECT_EQ(box.type, static_cast<UINT>(MB_TASKMODAL));
     EXPECT_FALSE(destroyed) << "the application object is kept";
     EXPECT_EQ(theApp, app.get());
+    EXPECT_EQ(GetWindowLongPtrA(appWindow, 0), 0) << "no tick or key reaches it any more";
   }
 
   std::unique_ptr<TestApp> app;
@@ -248,8 +255,12 @@ TEST_F(ApplicationTest, FailingDerivedConstructorReleasesTheDisplayObjects) {
   ASSERT_NE(directDraw, nullptr);
   EXPECT_EQ(primary->Release(), 0u);
   EXPECT_EQ(directDraw->Release(), 0u);
-  // The window no longer points at the freed object.
+  // The window no longer points at the freed object: messages that still
+  // reach it touch nothing of it.
   EXPECT_EQ(GetWindowLongPtrA(appWindow, 0), 0);
+  headless::Activate(false);
+  headless::KeyPress(VK_ESCAPE);
+  DispatchQueued();
 }
 
 TEST_F(ApplicationTest, PointerIsHiddenOverTheWindow) {
@@ -262,8 +273,7 @@ TEST_F(ApplicationTest, PointerIsHiddenOverTheWindow) {
   SetCursor(LoadCursorA(nullptr, IDC_ARROW));
   headless::MouseButton(appWindow, 10, 10, true);
   headless::MouseButton(appWindow, 10, 10, false);
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  DispatchQueued();
   EXPECT_FALSE(headless::CursorVisible());
 }
 
@@ -273,12 +283,6 @@ TEST_F(ApplicationTest, ActivationIsRecorded) {
   EXPECT_EQ(app.active, 0);
   headless::Activate(true);
   EXPECT_NE(app.active, 0);
-}
-
-// Dispatches what is queued, without frames.
-void DispatchQueued() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
 }
 
 TEST_F(ApplicationTest, TimerTicksReachOnTimerAndASecondStartChangesThePeriod) {
