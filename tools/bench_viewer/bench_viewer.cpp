@@ -112,7 +112,9 @@ Summary TimeSlideFrames(int frames) {
     PumpMessages();
     app->UpdateFrame();
   }
-  app->OnTimer();  // the first ply starts
+  // Ticks until the first ply starts (after the opening wait), then a few
+  // frames into its slide.
+  for (int tick = 0; tick < 50 && app->animFrame == 0; ++tick) app->OnTimer();
   for (int i = 0; i < 5; ++i) app->UpdateFrame();
   const PlyAnimation inFlight = app->plyAnimation;
   const int32_t inFlightFrame = app->animFrame;

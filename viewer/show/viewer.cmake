@@ -38,6 +38,11 @@ if(DEFINED TARNWICKET_VIEWER_ART_RC)
   tarnwicket_add_winmain(Tarnwicket)
   tarnwicket_add_viewer_resources(Tarnwicket)
   set_target_properties(Tarnwicket PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TARNWICKET_RUN_DIR})
+  # The run folder is complete with the program: art libraries and demo games.
+  add_dependencies(Tarnwicket tarnwicket_art)
+  if(TARGET tarnwicket_demo_games)
+    add_dependencies(Tarnwicket tarnwicket_demo_games)
+  endif()
 
   # The viewer's timing tool (tools/bench_viewer); defined here because the
   # tools folder is configured before the viewer library exists. Run it on a
@@ -46,7 +51,7 @@ if(DEFINED TARNWICKET_VIEWER_ART_RC)
     add_executable(bench_viewer ${CMAKE_SOURCE_DIR}/tools/bench_viewer/bench_viewer.cpp)
     target_link_libraries(bench_viewer PRIVATE tarnwicket_viewer)
     tarnwicket_add_viewer_resources(bench_viewer)
-    add_dependencies(bench_viewer tarnwicket_art)
+    add_dependencies(bench_viewer Tarnwicket)
     set_target_properties(bench_viewer PROPERTIES
       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools/bench_viewer)
   endif()
