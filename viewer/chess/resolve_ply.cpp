@@ -99,8 +99,11 @@ void ChessState::ResolvePly(int16_t side) {
   int fileHint = -1, rankHint = -1;
   char promotion = 0;
 
-  // Promotion suffix: e8=Q, e8Q, ed8=Q.
-  if (length > 0 && std::isupper(static_cast<unsigned char>(text[length - 1])) && IsFile(text[0])) {
+  // Promotion suffix: e8=Q, e8Q, ed8=Q, and e8=q as some files write it.
+  const bool lowercasePromotion =
+      length > 1 && std::strchr("qrbn", text[length - 1]) != nullptr && text[length - 2] == '=';
+  if (length > 0 && (std::isupper(static_cast<unsigned char>(text[length - 1])) || lowercasePromotion) &&
+      IsFile(text[0])) {
     promotion = text[--length];
     text[length] = '\0';
     if (length > 0 && text[length - 1] == '=') text[--length] = '\0';

@@ -1,0 +1,198 @@
+// TarnwicketCheck as users run it: its lines, its summary, its exit status;
+// and its boards against an independent chess library (the demo games, a
+// set of random legal games, and the shared corpus of real game files).
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <sys/wait.h>
+
+#include "tests/chess/test_support.h"
+
+namespace {
+
+using test_support::DataFile;
+using test_support::ScratchFolderTest;
+using test_support::WriteWholeFile;
+
+struct CheckRun {
+  int status = -1;
+  std::vector<std::vector<std::string>> lines;  // tab-separated fields
+  std::string summary;                           // standard error
+};
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  std::stringstream in(line);
+  for (std::string field; std::getline(in, field, '\t');) fields.push_back(field);
+  return fields;
+}
+
+CheckRun RunCheck(const std::string& file) {
+  CheckRun run;
+  const std::string errors = (std::filesystem::temp_directory_path() /
+                              ("tarnwicket_check_stderr_" + std::to_string(::getpid()))).string();
+  const std::string command =
+      std::string("'") + TARNWICKET_CHECK_PROGRAM + "' '" + file + "' 2>'" + errors + "'";
+  std::FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return run;
+  std::string output;
+  char buffer[4096];
+  for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, got);
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::stringstream in(output);
+  for (std::string line; std::getline(in, line);) run.lines.push_back(Fields(line));
+  run.summary = test_support::ReadWholeFile(errors);
+  std::filesystem::remove(errors);
+  return run;
+}
+
+// Expected TSV lines of the independent library: number, plies, board, FEN.
+std::vector<std::vector<std::string>> ReadExpected(const std::string& path) {
+  std::vector<std::vector<std::string>> lines;
+  std::ifstream in(path);
+  for (std::string line; std::getline(in, line);) lines.push_back(Fields(line));
+  return lines;
+}
+
+bool IsWellFormed(const std::vector<std::string>& line, int number) {
+  if (line.size() != 4 || line[0] != std::to_string(number)) return false;
+  if (line[1] == "ERROR") return std::stoi(line[2]) >= 1 && !line[3].empty();
+  return line[2].size() == 64 && (line[3] == "1-0" || line[3] == "0-1" || line[3] == "1/2-1/2" || line[3] == "*");
+}
+
+// Compares every game's plies and final board with the expected file.
+void ExpectSameBoards(const std::string& pgn, const std::string& expectedTsv) {
+  const CheckRun run = RunCheck(pgn);
+  const auto expected = ReadExpected(expectedTsv);
+  EXPECT_EQ(run.status, 0);
+  ASSERT_EQ(run.lines.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    ASSERT_TRUE(IsWellFormed(run.lines[i], static_cast<int>(i) + 1)) << pgn << " line " << i + 1;
+    EXPECT_EQ(run.lines[i][1], expected[i][1]) << "game " << i + 1;
+    EXPECT_EQ(run.lines[i][2], expected[i][2]) << "game " << i + 1;
+  }
+}
+
+TEST(CheckToolTest, TheDemoGamesPlayThroughAsAnIndependentLibraryPlaysThem) {
+  ExpectSameBoards(TARNWICKET_DEMO_FILE, DataFile("pgn/demo-games.expected.tsv"));
+  const CheckRun run = RunCheck(TARNWICKET_DEMO_FILE);
+  ASSERT_GE(run.lines.size(), 20u);
+  ASSERT_LE(run.lines.size(), 30u);
+  for (const auto& line : run.lines) EXPECT_NE(line[3], "*") << "every demo game has its result";
+  EXPECT_NE(run.summary.find(std::to_string(run.lines.size()) + " games, 0 errors, "), std::string::npos) << run.summary;
+}
+
+TEST(CheckToolTest, RandomLegalGamesWithPinnedPiecesAgree) {
+  ExpectSameBoards(DataFile("pgn/random-legal-games-with-pins.pgn"),
+                   DataFile("pgn/random-legal-games-with-pins.expected.tsv"));
+}
+
+class CheckToolFileTest : public ScratchFolderTest {};
+
+TEST_F(CheckToolFileTest, AFailingPlyGivesAnErrorLineAndTheCheckGoesOn) {
+  WriteWholeFile("games.pgn", "1. e4 Ke5 *\n\n1. d4 d5 1/2-1/2\n");
+  const CheckRun run = RunCheck("games.pgn");
+  EXPECT_EQ(run.status, 1);
+  ASSERT_EQ(run.lines.size(), 2u);
+  EXPECT_EQ(run.lines[0], (std::vector<std::string>{"1", "ERROR", "2", "ERROR - Black Couldn't show move Ke5"}));
+  EXPECT_EQ(run.lines[1][1], "2");
+  EXPECT_EQ(run.lines[1][3], "1/2-1/2");
+  EXPECT_EQ(run.summary.rfind("2 games, 1 errors, 3 plies, ", 0), 0u) << run.summary;
+  EXPECT_FALSE(std::filesystem::exists("lastgameplayed.txt"));
+  EXPECT_FALSE(std::filesystem::exists("Tarnwicket.rsm"));
+}
+
+TEST_F(CheckToolFileTest, AFileThatCannotBeReadExitsWithTwo) {
+  EXPECT_EQ(RunCheck("missing.pgn").status, 2);
+  std::filesystem::create_directory("folder.pgn");
+  const CheckRun run = RunCheck("folder.pgn");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(run.lines.empty());
+}
+
+// Games of the shared corpus that an implementation starting every game from
+// the standard position cannot agree with: every game of the file except
+// those listed. They must end with an error line.
+struct KnownDifference {
+  const char* file;
+  const char* why;
+  std::set<int> exceptGames;
+};
+
+const KnownDifference kKnownDifferences[] = {
+    {"chess.js/tests-3.pgn", "set-up position", {}},
+    {"dartchess/headers-and-moves-on-the-same-line.pgn", "Antichess variant", {}},
+    {"debian-pychess/lichess_study_2nd-part-game-puzzles-with-interactive-lessons_by_Francesco_Super_2018.01.03.pgn",
+     "set-up positions", {}},
+    {"debian-pychess/lichess_study_beautiful-chess-studies-1_by_thijscom_2018.03.05.pgn", "set-up positions", {1}},
+    {"debian-pychess/lichess_study_beta-lichess-practice-checkmating-with-a-knight-and-bishop_by_arex_2017.08.02.pgn",
+     "set-up positions", {2}},
+    {"debian-pychess/lichess_study_charles-xii-at-bender_by_gbtami_2016.08.15.pgn", "set-up positions", {}},
+    {"debian-pychess/lichess_study_lichess-practice-the-fork_by_arex_2017.01.29.pgn", "set-up positions", {}},
+    {"debian-pychess/mate_in_2.pgn", "set-up positions", {}},
+    {"debian-pychess/mate_in_3.pgn", "set-up positions", {}},
+    {"pgn-extract/odds.pgn", "set-up positions (odds games)", {}},
+    {"pgn-extract/test-allownullmoves.pgn", "set-up positions", {}},
+    {"pgn-extract/test-promotion-in.pgn", "set-up positions", {}},
+    {"python-chess/antichess-programfox.pgn", "Antichess variant", {}},
+    {"python-chess/cutechess-fischerrandom.pgn", "Chess960 from set-up positions", {}},
+    {"python-chess/knightvuillaume-jannlee-zh-lichess.pgn", "Crazyhouse variant", {}},
+    {"python-chess/saturs-jannlee-zh-lichess.pgn", "Crazyhouse variant", {}},
+    {"pgn-extract/test-WWhalg-out.pgn", "long algebraic notation with hyphens", {}},
+    {"pgn-extract/test-WWlalg-out.pgn", "long algebraic notation", {}},
+    {"pgn-extract/test-WWuci-out.pgn", "UCI coordinates", {}},
+    {"python-chess/uci-moves.pgn", "UCI coordinates", {}},
+};
+
+TEST(CheckToolCorpusTest, StandardStartGamesAgreeWithTheIndependentLibrary) {
+  const std::filesystem::path corpus = std::filesystem::path(TARNWICKET_SHARED_DIR) / "corpus";
+  if (!std::filesystem::is_directory(corpus)) GTEST_SKIP() << "no shared corpus at " << corpus;
+
+  std::map<std::string, const KnownDifference*> known;
+  for (const auto& difference : kKnownDifferences) known[difference.file] = &difference;
+
+  int files = 0, compared = 0, differing = 0;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(corpus)) {
+    if (entry.path().extension() != ".pgn") continue;
+    const std::string name = std::filesystem::relative(entry.path(), corpus).generic_string();
+    std::filesystem::path expectedPath = entry.path();
+    expectedPath.replace_extension(".expected.tsv");
+    if (!std::filesystem::exists(expectedPath)) continue;
+    ++files;
+    const auto expected = ReadExpected(expectedPath.string());
+    const CheckRun run = RunCheck(entry.path().string());
+    ASSERT_TRUE(run.status == 0 || run.status == 1) << name << " exit " << run.status;
+    ASSERT_EQ(run.lines.size(), expected.size()) << name << ": games found";
+    const auto found = known.find(name);
+    for (size_t i = 0; i < expected.size(); ++i) {
+      const int number = static_cast<int>(i) + 1;
+      const auto& line = run.lines[i];
+      ASSERT_TRUE(IsWellFormed(line, number)) << name << " game " << number;
+      if (found != known.end() && found->second->exceptGames.count(number) == 0) {
+        ++differing;
+        EXPECT_EQ(line[1], "ERROR") << name << " game " << number << " (" << found->second->why << ")";
+        continue;
+      }
+      if (expected[i][1] == "ERROR") continue;  // the library could not read it either
+      ++compared;
+      EXPECT_EQ(line[1], expected[i][1]) << name << " game " << number << ": plies";
+      if (line[1] != "ERROR") {
+        EXPECT_EQ(line[2], expected[i][2]) << name << " game " << number << ": board";
+      }
+    }
+  }
+  EXPECT_GT(files, 50);
+  EXPECT_GT(compared, 3000);
+  std::printf("corpus: %d files, %d games compared, %d known differences\n", files, compared, differing);
+}
+
+}  // namespace
