@@ -185,6 +185,25 @@ TEST(ViewerPlay, TickDuringASlideAppliesItWithoutALandingSound) {
   EXPECT_TRUE(session.TakeSounds().empty());
 }
 
+TEST(ViewerPlay, EnterDuringASlideLeavesNothingOfTheOldPly) {
+  SessionSetup setup;
+  setup.pgn = TestGame("1.e4 e5", "1-0") + TestGame("1.d4 d5", "1-0");
+  ViewerSession session(setup);
+  ViewerApp& app = session.Start();
+  session.FinishIntro();
+  session.Tick();
+  session.Frames(2);
+  ASSERT_GT(app.animFrame, 0);
+  session.TakeSounds();
+  session.Press(kEnterKey);
+  EXPECT_EQ(app.currentGame, 2);
+  EXPECT_EQ(app.animFrame, 0) << "no piece of the old game slides on";
+  session.Frames(30);
+  EXPECT_TRUE(session.TakeSounds().empty()) << "no landing or settling sound";
+  EXPECT_EQ(BoardText(app), kStartingBoard);
+  EXPECT_EQ(app.lampSide, 1);
+}
+
 TEST(ViewerPlay, OneGameFileStartsItsGameAgainAfterTheEndWait) {
   SessionSetup setup;
   setup.pgn = TestGame("1.e4", "1-0");

@@ -35,11 +35,15 @@ void ViewerApp::MeasureFrameRate() {
   }
   if (secondsCounted < 8) return;
   fps = frameSum / 6;
-  const int32_t speedFactor = 5 * (20 - speedSetting) / 12 + 1;
+  // A piece speed outside 0 to 20 (a hand-made settings file) counts as the
+  // nearest end of the range, so the slide time never turns negative.
+  const int32_t speed = speedSetting < 0 ? 0 : (speedSetting > 20 ? 20 : speedSetting);
+  const int32_t speedFactor = 5 * (20 - speed) / 12 + 1;
   const int32_t divisor = fps != 0 ? fps : 1;
   moveFrames = speedFactor * 16000 / divisor;
-  // A period below the system's shortest timer (a negative move delay with
-  // a fast piece speed) would never tick; the timer takes its minimum then.
+  // A negative move delay can make the period zero or negative, which the
+  // system would take as an endless wait; the timer's shortest period
+  // stands in.
   const int32_t period = delayMs + moveFrames;
   StartTimer(static_cast<UINT>(period >= 10 ? period : 10));
 }
