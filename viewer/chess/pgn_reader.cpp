@@ -60,6 +60,10 @@ int RemoveMoveNumber(char* token, int length) {
   if (dot == nullptr) return length;
   int start = static_cast<int>(dot - token) + 1;
   while (start < length && token[start] == '.') ++start;
+  if (start == length) {
+    token[0] = '\0';
+    return 0;
+  }
   std::memmove(token, token + start, length - start + 1);
   return length - start;
 }
@@ -374,24 +378,32 @@ int PgnReader::ReadTagSection(char (*tagTexts)[kTextSize], int maxTags) {
     int length = 0;
     bool quoted = false;
     bool escaped = false;
-    for (;;) {
-      c = Peek();
-      if (c < 0 || c == '\n') break;
-      ++pos_;
-      if (quoted) {
-        if (escaped) {
-          escaped = false;
-        } else if (c == '\\') {
-          escaped = true;
-        } else if (c == '"') {
-          quoted = false;
+    bool closed = false;
+    while (!closed) {
+      if (pos_ == end_ && !Refill()) break;
+      while (pos_ < end_) {
+        c = static_cast<unsigned char>(*pos_);
+        if (c == '\n') {
+          closed = true;
+          break;
         }
-      } else if (c == '"') {
-        quoted = true;
-      } else if (c == ']') {
-        break;
+        ++pos_;
+        if (quoted) {
+          if (escaped) {
+            escaped = false;
+          } else if (c == '\\') {
+            escaped = true;
+          } else if (c == '"') {
+            quoted = false;
+          }
+        } else if (c == '"') {
+          quoted = true;
+        } else if (c == ']') {
+          closed = true;
+          break;
+        }
+        if (length < kTextSize - 1) text[length++] = static_cast<char>(c);
       }
-      if (length < kTextSize - 1) text[length++] = static_cast<char>(c);
     }
     while (length > 0 && text[length - 1] == '\r') --length;
     text[length] = '\0';

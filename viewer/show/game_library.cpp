@@ -28,8 +28,10 @@ int16_t GamePlay::CountGames() {
     while (!last) {
       if (gameFile.ReadPlyToken(plyText) != PgnReader::TokenEnd::kToken) std::strcpy(plyText, "*");
       if (plies < INT16_MAX) ++plies;
+      // Only a result changes what counting needs (the game's end, the end
+      // of the file); the marks of other plies matter at play time.
       last = IsResultToken(plyText);
-      NormalisePlyText(kReadingMode);
+      if (last) NormalisePlyText(kReadingMode);
     }
     plyCounts.push_back(plies);
     ++games;

@@ -71,13 +71,15 @@ class GamePlay : public ChessState {
 
  protected:
   // Hooks for the viewer; all empty here.
-  // Start of AdvancePly, before anything changes.
+  // Start of AdvancePly, before anything changes (the viewer resets its lift,
+  // glow and wait counters here).
   virtual void PlyAdvancing() {}
-  // A ply is about to be resolved; whiteShown tells whose.
+  // A ply is about to be resolved; whiteShown tells whose and moveNumber is
+  // already counted (the viewer lights its lamp, logs a game's first ply).
   virtual void PlyResolving() {}
   // A ply was resolved: its slide can start.
   virtual void PlyStarted() {}
-  // End of AdvancePly.
+  // End of AdvancePly, whether or not a ply was resolved.
   virtual void PlyAdvanced() {}
   // TakeBackPly's restart of the loaded game; the viewer's new-game
   // operation with the same game goes here. Default: RestartBoard().
