@@ -302,33 +302,6 @@ TEST(ViewerPlay, EscapeDuringTheIntroClosesTheViewer) {
   EXPECT_TRUE(session.quit());
 }
 
-TEST(ViewerPlay, WithoutArtLibrariesTheViewerShowsItsOwnPictures) {
-  SessionSetup setup;
-  setup.pgn = TestGame("1.e4 e5", "1-0");
-  setup.artLibraries = false;
-  ViewerSession session(setup);
-  ViewerApp& app = session.Start();
-  EXPECT_EQ(app.boardsLibrary, nullptr);
-  // The same pictures loaded here from the program's own resources.
-  const auto own = [&](int16_t id, int width, int height, int x, int y, int cellWidth,
-                       int cellHeight) {
-    LPDIRECTDRAWSURFACE surface = app.CreateBitmapSurface(cellWidth, cellHeight);
-    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
-                                                     IMAGE_BITMAP, width, height,
-                                                     LR_CREATEDIBSECTION));
-    app.CopyBitmapToSurface(surface, bitmap, static_cast<int16_t>(x), static_cast<int16_t>(y),
-                            static_cast<int16_t>(cellWidth), static_cast<int16_t>(cellHeight));
-    DeleteObject(bitmap);
-    return ReadSurface(surface);
-  };
-  EXPECT_EQ(ReadSurface(app.boardSurface).pixels, own(157, 480, 480, 0, 0, 480, 480).pixels);
-  EXPECT_EQ(ReadSurface(app.whitePieces[kKing]).pixels, own(119, 288, 100, 240, 0, 48, 100).pixels);
-  EXPECT_EQ(ReadSurface(app.blackPieces[kQueen]).pixels, own(124, 288, 100, 192, 0, 48, 100).pixels);
-  EXPECT_EQ(ReadSurface(app.resultLamps[2]).pixels, own(225, 108, 25, 72, 0, 36, 25).pixels);
-  EXPECT_EQ(ReadSurface(app.glyphs['A']).pixels, own(161, 512, 168, 16, 24, 16, 24).pixels);
-  EXPECT_EQ(ReadSurface(app.glyphs[0]).pixels, ReadSurface(app.glyphs[' ']).pixels);
-}
-
 TEST(ViewerPlay, NamesInUtf8ReadThroughTheFontsCells) {
   SessionSetup setup;
   setup.pgn = TestGame("1.e4 e5", "1-0", "Ljubojevi\xC4\x87, Ljubomir", "Nepomniachtchi, Ian");

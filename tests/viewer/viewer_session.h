@@ -42,6 +42,7 @@ enum SettingsByte : int {
   kSoundByte = 15,
   kHeaderLeftByte = 16,
   kAnimationStyleByte = 18,
+  kBackdropByte = 19,
   kBoardByte = 21,
 };
 
