@@ -155,4 +155,21 @@ TEST_F(GamePlayTest, TakingBackACaptureLeavesTheCapturedPieceStanding) {
   EXPECT_EQ(play.capturedBlackCount, 1);
 }
 
+TEST_F(GamePlayTest, PlayingOnDuringATakeBacksSlideCapturesNothing) {
+  RecordingPlay play;
+  play.Load("1. e4 d5 2. exd5 Qxd5 *");
+  play.AdvancePly();
+  play.TakeBackPly();  // the whole starting position is pending
+  play.AdvancePly();   // before the reverse slide lands
+  EXPECT_EQ(play.capturedWhiteCount + play.capturedBlackCount, 0);
+  EXPECT_STREQ(play.plyDisplayText, "e4");
+
+  for (int i = 0; i < 2; ++i) play.AdvancePly();  // d5, exd5
+  play.TakeBackPly();
+  play.AdvancePly();  // exd5 again, the take-back not landed
+  EXPECT_EQ(play.capturedBlackCount, 0);
+  play.AdvancePly();  // Qxd5: exd5 lands and takes the pawn
+  EXPECT_EQ(play.capturedBlackCount, 1);
+}
+
 }  // namespace

@@ -12,8 +12,10 @@ void GamePlay::RestartBoard() {
 void GamePlay::AdvancePly() {
   PlyAdvancing();
   castlingFlag = 0;
-  noTrayFeed = 0;
+  // A ply that has not landed yet lands now, feeding the trays; a take-back
+  // still sliding lands without: its pending squares restore, not capture.
   if (pendingApplied == 0) ApplyPendingSquares();
+  noTrayFeed = 0;
   pendingApplied = 0;
   std::memset(pendingSquares, 0, sizeof pendingSquares);
   if (sideToMove == kWhite) {
