@@ -10,6 +10,7 @@
 #include "platform/src/dialog_template.h"
 #include "platform/src/dialog_units.h"
 #include "platform/src/module_registry.h"
+#include "platform/src/present_window.h"
 #include "platform/src/window_table.h"
 
 namespace {
@@ -193,7 +194,11 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND 
     if (DialogWindow* dialog = FindDialogWindow(window)) result = dialog->ended ? dialog->result : IDCANCEL;
     if (ownerWasEnabled) EnableWindow(owner, TRUE);
     DestroyWindow(window);
-    if (owner != nullptr && FindWindowRecord(owner) != nullptr) SetActiveWindow(owner);
+    if (owner != nullptr && FindWindowRecord(owner) != nullptr) {
+        // The owner comes back to the front with the keyboard.
+        PresentShowWindow(owner, true);
+        SetActiveWindow(owner);
+    }
     return result;
 }
 
