@@ -53,32 +53,6 @@ typedef INT_PTR (*DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 #define SS_CENTERIMAGE 0x00000200L
 #define SS_REALSIZECONTROL 0x00000040L
 
-// Dialog window data (GetWindowLongPtr).
-#define DWLP_MSGRESULT 0
-
-#pragma pack(push, 2)
-typedef struct {
-    DWORD style;
-    DWORD dwExtendedStyle;
-    WORD cdit;
-    short x;
-    short y;
-    short cx;
-    short cy;
-} DLGTEMPLATE, *LPDLGTEMPLATEA;
-typedef const DLGTEMPLATE* LPCDLGTEMPLATEA;
-
-typedef struct {
-    DWORD style;
-    DWORD dwExtendedStyle;
-    short x;
-    short y;
-    short cx;
-    short cy;
-    WORD id;
-} DLGITEMTEMPLATE, *LPDLGITEMTEMPLATEA;
-#pragma pack(pop)
-
 typedef struct tagPAINTSTRUCT {
     HDC hdc;
     BOOL fErase;
@@ -88,18 +62,6 @@ typedef struct tagPAINTSTRUCT {
     BYTE rgbReserved[32];
 } PAINTSTRUCT, *PPAINTSTRUCT, *LPPAINTSTRUCT;
 
-typedef struct tagDRAWITEMSTRUCT {
-    UINT CtlType;
-    UINT CtlID;
-    UINT itemID;
-    UINT itemAction;
-    UINT itemState;
-    HWND hwndItem;
-    HDC hDC;
-    RECT rcItem;
-    ULONG_PTR itemData;
-} DRAWITEMSTRUCT, *LPDRAWITEMSTRUCT;
-
 // Runs a modal dialog from a template resource of `hInstance` (NULL: the
 // program) until EndDialog; returns EndDialog's result, or -1 when the
 // template is missing or cannot be read. The owner is disabled meanwhile.
@@ -107,7 +69,6 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND 
                                LPARAM dwInitParam);
 #define DialogBoxA(instance, name, parent, procedure) DialogBoxParamA(instance, name, parent, procedure, 0)
 BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
-BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT lpRect);
 
 // Painting of dialog windows: the device contexts draw straight into the
 // dialog's pixels, which are shown once the dialog has nothing else to do.

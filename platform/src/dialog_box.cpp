@@ -92,7 +92,6 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const DialogTemplate& form, HW
     if (window == nullptr) return nullptr;
     DialogWindow& dialog = AddDialogWindow(window);
     dialog.owner = owner;
-    dialog.instance = instance;
     dialog.width = width;
     dialog.height = height;
     dialog.pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), kDialogBackground);
@@ -210,14 +209,5 @@ BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult) {
     }
     dialog->ended = true;
     dialog->result = nResult;
-    return TRUE;
-}
-
-BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT lpRect) {
-    if (FindDialogWindow(hDlg) == nullptr || lpRect == nullptr) return FALSE;
-    lpRect->left = DialogUnitsToPixelsX(lpRect->left);
-    lpRect->right = DialogUnitsToPixelsX(lpRect->right);
-    lpRect->top = DialogUnitsToPixelsY(lpRect->top);
-    lpRect->bottom = DialogUnitsToPixelsY(lpRect->bottom);
     return TRUE;
 }

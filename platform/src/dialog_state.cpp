@@ -55,12 +55,6 @@ void RemoveDialogWindow(HWND window) {
                   dialogs.end());
 }
 
-DialogWindow* DialogOfWindow(HWND window) {
-    if (DialogWindow* dialog = FindDialogWindow(window)) return dialog;
-    WindowRecord* record = FindWindowRecord(window);
-    return record != nullptr ? FindDialogWindow(record->parent) : nullptr;
-}
-
 std::vector<DialogWindow*> DialogWindowsInOrder() {
     std::vector<DialogWindow*> result;
     for (auto& dialog : Registry().dialogs) result.push_back(dialog.get());

@@ -14,7 +14,6 @@ extern const char kDialogClassName[];
 struct DialogWindow {
     HWND window = nullptr;
     HWND owner = nullptr;  // disabled while the dialog runs
-    HINSTANCE instance = nullptr;
     DLGPROC procedure = nullptr;
     int width = 0;  // client pixels
     int height = 0;
@@ -38,9 +37,6 @@ struct DialogControl {
 DialogWindow* FindDialogWindow(HWND window);
 DialogWindow& AddDialogWindow(HWND window);
 void RemoveDialogWindow(HWND window);
-// The dialog whose client area holds a window: the dialog itself or the
-// dialog of a control.
-DialogWindow* DialogOfWindow(HWND window);
 // Dialogs in the order they were made (owners before the dialogs they own).
 std::vector<DialogWindow*> DialogWindowsInOrder();
 
