@@ -2,6 +2,8 @@
 // counter.
 #include "configurator/config_dialog.h"
 
+#include <filesystem>
+
 #include "configurator/layout_counter.h"
 #include "configurator/program_sounds.h"
 #include "configurator/resource_ids.h"
@@ -14,6 +16,17 @@ bool SameLook(const LayoutRecord& a, const LayoutRecord& b) {
     return a.blackPieceSet == b.blackPieceSet && a.whitePieceSet == b.whitePieceSet &&
            a.backdropIndex == b.backdropIndex && a.consoleIndex == b.consoleIndex && a.boardIndex == b.boardIndex &&
            a.consoleStyle == b.consoleStyle;
+}
+
+// A layouts file that ends in a partial record (1 to 5 stray bytes after the
+// complete ones) loses those bytes, so that the next record starts where
+// every reader expects it instead of being read shifted.
+void DropPartialRecord(int completeRecords) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(kLayoutsFileName, error);
+    const std::uintmax_t whole = static_cast<std::uintmax_t>(completeRecords) * LayoutRecord::kSize;
+    if (error || size <= whole || size >= whole + LayoutRecord::kSize) return;
+    std::filesystem::resize_file(kLayoutsFileName, whole, error);
 }
 
 }  // namespace
@@ -46,6 +59,7 @@ void ConfigDialog::SaveRandomLayout() {
     }
     // A look that cannot be appended to the file is not counted either, so
     // the counter never shows more layouts than the file holds.
+    DropPartialRecord(layouts.layoutCount);
     if (!AppendLayout(look)) return;
     const int slot = layouts.layoutCount;
     layouts.blackPieceSet[slot] = look.blackPieceSet;

@@ -116,7 +116,7 @@ TEST_F(ConfigDialogTest, TheNineHundredNinetyNinthLayoutIsTheLast) {
 }
 
 TEST_F(ConfigDialogTest, ASavedLayoutSurvivesCancel) {
-    WriteFile("Tarnwicket.rnd", {1, 2, 3, 4, 5, 6, 7});  // one record and a stray byte
+    WriteFile("Tarnwicket.rnd", {1, 2, 3, 4, 5, 6});
     ConfigDialog dialog;
     script.Then([&](HWND window) {
               EXPECT_EQ(dialog.layouts.layoutCount, 1);
@@ -127,10 +127,25 @@ TEST_F(ConfigDialogTest, ASavedLayoutSurvivesCancel) {
             ClickAt(window, kCancel);
         });
     EXPECT_EQ(dialog.RunModal(), IDCANCEL);
-    std::vector<uint8_t> expected = {1, 2, 3, 4, 5, 6, 7};
+    std::vector<uint8_t> expected = {1, 2, 3, 4, 5, 6};
     expected.insert(expected.end(), kDefaultLook.begin(), kDefaultLook.end());
     EXPECT_EQ(ReadFile("Tarnwicket.rnd"), expected);
     EXPECT_FALSE(FileExists("Tarnwicket.cfg"));
+}
+
+TEST_F(ConfigDialogTest, ANewLayoutReplacesATrailingPartialRecord) {
+    WriteFile("Tarnwicket.rnd", {1, 2, 3, 4, 5, 6, 7, 8, 9});  // one record and three stray bytes
+    ConfigDialog dialog;
+    script.Then([&](HWND window) { ClickAt(window, kSave); })
+        .Then([&](HWND window) { ClickAt(window, kOk); });
+    dialog.RunModal();
+    std::vector<uint8_t> expected = {1, 2, 3, 4, 5, 6};
+    expected.insert(expected.end(), kDefaultLook.begin(), kDefaultLook.end());
+    EXPECT_EQ(ReadFile("Tarnwicket.rnd"), expected);
+    // Read again, the file holds exactly the two looks.
+    LayoutList reread;
+    EXPECT_EQ(ReadLayoutsFile(reread), 2);
+    EXPECT_EQ(reread.At(1).blackPieceSet, 5);
 }
 
 }  // namespace
