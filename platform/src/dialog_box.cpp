@@ -129,7 +129,7 @@ bool HandleDialogKey(HWND dialog, const MSG& message) {
     return true;
 }
 
-// Runs messages until the dialog ends; false when a quit message came first.
+// Runs messages until the dialog ends or a quit message comes.
 void RunModalLoop(HWND window) {
     for (;;) {
         DialogWindow* dialog = FindDialogWindow(window);

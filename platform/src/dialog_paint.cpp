@@ -37,7 +37,7 @@ void DrawBitmap(DialogWindow& dialog, GdiBitmap& bitmap, int x, int y, const REC
     }
 }
 
-// Composes the controls over `area` (client pixels), the lowest first; the
+// Composes the controls over `area` (client pixels) in template order; the
 // background is painted first when `fill` is set.
 void Compose(DialogWindow& dialog, const RECT& area, bool fill) {
     const RECT clip = Intersection(area, RECT{0, 0, dialog.width, dialog.height});
@@ -49,10 +49,11 @@ void Compose(DialogWindow& dialog, const RECT& area, bool fill) {
     }
     WindowRecord* record = FindWindowRecord(dialog.window);
     if (record != nullptr) {
-        // The first control of the template lies on top, so it is drawn last.
-        for (auto it = record->children.rbegin(); it != record->children.rend(); ++it) {
-            WindowRecord* child = FindWindowRecord(*it);
-            DialogControl* control = FindDialogControl(*it);
+        // Controls paint in template order, each over the ones before it, as
+        // sibling controls without WS_CLIPSIBLINGS do on Windows.
+        for (HWND window : record->children) {
+            WindowRecord* child = FindWindowRecord(window);
+            DialogControl* control = FindDialogControl(window);
             if (child == nullptr || control == nullptr || !child->visible || control->image == nullptr) continue;
             GdiBitmap* bitmap = GdiBitmapFrom(control->image);
             if (bitmap == nullptr) continue;

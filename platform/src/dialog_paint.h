@@ -1,6 +1,7 @@
 // Painting of dialogs. A dialog's pixels are composed from its controls
-// (bitmap statics; owner-drawn buttons draw nothing), the lowest control
-// first, and then the dialog's own WM_PAINT draws through its device context.
+// (bitmap statics; owner-drawn buttons draw nothing) in template order, each
+// over the ones before it, and then the dialog's own WM_PAINT draws through
+// its device context.
 // Frames are shown when the dialog has no messages left to handle.
 #pragma once
 

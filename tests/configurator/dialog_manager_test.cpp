@@ -95,16 +95,16 @@ TEST(DialogTemplateTest, ReadsClassicTemplateItemsInOrder) {
     EXPECT_EQ(form.cy, 80);
     EXPECT_EQ(form.pointSize, 8);
     EXPECT_EQ(form.typeface, "MS Sans Serif");
-    ASSERT_EQ(form.items.size(), 7u);
+    ASSERT_EQ(form.items.size(), 8u);
     EXPECT_EQ(form.items[0].id, IDC_TEST_BUTTON);
     EXPECT_EQ(form.items[0].style & BS_TYPEMASK, static_cast<uint32_t>(BS_OWNERDRAW));
     EXPECT_EQ(form.items[1].title.isOrdinal, true);
     EXPECT_EQ(form.items[1].title.ordinal, IDB_TEST_RED);
-    EXPECT_EQ(form.items[2].title.text, "#311");
-    EXPECT_EQ(form.items[3].title.text, "");
-    EXPECT_EQ(form.items[6].id, IDCANCEL);
-    EXPECT_EQ(form.items[6].x, 60);
-    EXPECT_EQ(form.items[6].cy, 12);
+    EXPECT_EQ(form.items[3].title.text, "#311");
+    EXPECT_EQ(form.items[4].title.text, "");
+    EXPECT_EQ(form.items[7].id, IDCANCEL);
+    EXPECT_EQ(form.items[7].x, 60);
+    EXPECT_EQ(form.items[7].cy, 12);
 }
 
 TEST(DialogTemplateTest, ReadsExtendedTemplate) {
@@ -140,15 +140,17 @@ TEST(DialogTemplateTest, RefusesAnItemCountBeyondTheData) {
     EXPECT_FALSE(ParseDialogTemplate(ByteView(bytes.data(), bytes.size()), form));
 }
 
-TEST_F(DialogManagerTest, ShowsTemplatePicturesOverTheBackgroundWithTheFirstControlOnTop) {
+TEST_F(DialogManagerTest, ShowsTemplatePicturesInTemplateOrderOverTheBackground) {
     script.Then([](HWND dialog) {
         const headless::Frame& frame = headless::LastFrame();
         ASSERT_EQ(frame.width, 150);
         ASSERT_EQ(frame.height, 130);
         EXPECT_EQ(frame.Pixel(0, 0), kDialogBackground);
         EXPECT_EQ(frame.Pixel(12, 13), kRed);
-        EXPECT_EQ(frame.Pixel(17, 16), kRed);
+        EXPECT_EQ(frame.Pixel(14, 16), kRed);
         EXPECT_EQ(frame.Pixel(18, 16), kDialogBackground);  // the static took its picture's size
+        EXPECT_EQ(frame.Pixel(15, 15), kBlue);              // the later static paints over the earlier
+        EXPECT_EQ(frame.Pixel(17, 16), kBlue);
         EXPECT_EQ(frame.Pixel(66, 20), kBlue);              // under an invisible button
         RECT area;
         GetWindowRect(GetDlgItem(dialog, IDC_TEST_RED), &area);
