@@ -32,6 +32,13 @@ const char* LockFailureText(HRESULT result) {
   }
 }
 
+// A windowed program presents its frame by copying it whole onto the primary
+// surface.
+bool IsWholeFrame(const RECT& rect) {
+  return rect.left == 0 && rect.top == 0 && rect.right == kFrameWidth &&
+         rect.bottom == kFrameHeight;
+}
+
 // Bytes per pixel of a locked surface; surfaces that do not say are taken as
 // 32 bits per pixel.
 int32_t BytesPerPixel(const DDSURFACEDESC& lockDescription) {
@@ -111,7 +118,12 @@ void DirectDrawApplication::Blit(LPDIRECTDRAWSURFACE source, int16_t x, int16_t 
                                     &sourceRect,
                                     keyed ? DDBLTFAST_SRCCOLORKEY : DDBLTFAST_NOCOLORKEY);
     }
-    if (result == DD_OK) return;
+    if (result == DD_OK) {
+      if (destination == primarySurface && fullScreen == 0 && IsWholeFrame(destRect)) {
+        NotePresentedFrame();
+      }
+      return;
+    }
     if (result == DDERR_WASSTILLDRAWING) continue;
     if (result == DDERR_SURFACELOST) throw FatalError("Surface Lost");
     throw CopyFailure(result, x, y, width, height, destX, destY, translucent, transparent,

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "viewer/frame/evidence_log.h"
 #include "viewer/frame/window_procedure.h"
 
 HWND appWindow = nullptr;
@@ -61,6 +62,7 @@ DirectDrawApplication::DirectDrawApplication(HINSTANCE instance, const char* tit
     RegisterWindowClass();
     CreateAppWindow(title, showCommand);
     SetUpDirectDraw();
+    NoteDisplayMode();
     ClearDisplay();
   } catch (const FatalError&) {
     ReleaseDisplayObjects();
@@ -77,7 +79,14 @@ void DirectDrawApplication::OnKeyDown(WPARAM virtualKey, LPARAM /*keyData*/) {
 void DirectDrawApplication::OnKeyUp(WPARAM /*virtualKey*/, LPARAM /*keyData*/) {}
 
 void DirectDrawApplication::FlipSurfaces() {
-  while (primarySurface->Flip(nullptr, 0) == DDERR_WASSTILLDRAWING) {
+  HRESULT result;
+  do {
+    result = primarySurface->Flip(nullptr, 0);
+  } while (result == DDERR_WASSTILLDRAWING);
+  if (result == DD_OK) {
+    NotePresentedFrame();
+  } else {
+    NoteDroppedFlip(result);
   }
 }
 
@@ -142,10 +151,14 @@ void DirectDrawApplication::SetUpFullScreen() {
                                                      DDSCL_NOWINDOWCHANGES) != DD_OK) {
     throw FatalError("SetCooperativeLevel failed.");
   }
-  if (directDraw->SetDisplayMode(width, height, 24) != DD_OK &&
-      directDraw->SetDisplayMode(width, height, 32) != DD_OK) {
-    directDraw->SetDisplayMode(width, height, 16);
+  long depthSet = 24;
+  if (directDraw->SetDisplayMode(width, height, 24) != DD_OK) {
+    depthSet = 32;
+    if (directDraw->SetDisplayMode(width, height, 32) != DD_OK) {
+      depthSet = directDraw->SetDisplayMode(width, height, 16) == DD_OK ? 16 : 0;
+    }
   }
+  NoteEvidence("depth-set", depthSet);
 
   DDSURFACEDESC description;
   std::memset(&description, 0, sizeof description);
@@ -205,4 +218,37 @@ void DirectDrawApplication::ReleaseDisplayObjects() {
   }
   backBuffer = nullptr;
   if (appWindow != nullptr) DetachApplication(appWindow);
+}
+
+// The mode the display really is in once set up: the desktop's in windowed
+// mode, the one the driver accepted in full-screen mode.
+void DirectDrawApplication::NoteDisplayMode() {
+  if (!EvidenceLogEnabled()) return;
+  DDSURFACEDESC mode;
+  std::memset(&mode, 0, sizeof mode);
+  mode.dwSize = sizeof mode;
+  const char* kind = fullScreen == 1 ? "fullscreen" : "windowed";
+  char text[64];
+  if (directDraw->GetDisplayMode(&mode) == DD_OK) {
+    std::snprintf(text, sizeof text, "%s %lux%lux%lu", kind, static_cast<unsigned long>(mode.dwWidth),
+                  static_cast<unsigned long>(mode.dwHeight),
+                  static_cast<unsigned long>(mode.ddpfPixelFormat.dwRGBBitCount));
+  } else {
+    std::snprintf(text, sizeof text, "%s unknown", kind);
+  }
+  NoteEvidence("display", text);
+}
+
+void DirectDrawApplication::NotePresentedFrame() {
+  ++framesPresented;
+  if (IsNotedFrameCount(framesPresented)) NoteEvidence("presented", framesPresented);
+}
+
+void DirectDrawApplication::NoteDroppedFlip(HRESULT result) {
+  ++flipsDropped;
+  if (!IsNotedFrameCount(flipsDropped) || !EvidenceLogEnabled()) return;
+  char text[48];
+  std::snprintf(text, sizeof text, "%ld 0x%08lx", flipsDropped,
+                static_cast<unsigned long>(static_cast<uint32_t>(result)));
+  NoteEvidence("flip-dropped", text);
 }

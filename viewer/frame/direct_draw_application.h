@@ -69,8 +69,16 @@ class DirectDrawApplication {
   void SetUpWindowed();
   void ClearDisplay();
   void ReleaseDisplayObjects();
+  // Evidence log entries (see evidence_log.h): the mode obtained, and frames
+  // presented or dropped.
+  void NoteDisplayMode();
+  void NotePresentedFrame();
+  void NoteDroppedFlip(HRESULT result);
   void BlendBlit(LPDIRECTDRAWSURFACE source, RECT sourceRect, LPDIRECTDRAWSURFACE destination,
                  RECT destRect);
+
+  long framesPresented = 0;
+  long flipsDropped = 0;
 };
 
 // The program has one window and one application object.

@@ -1,6 +1,7 @@
 // The message loop and the fatal-error box of the program's entry function.
 #include "viewer/frame/run_application.h"
 
+#include "viewer/frame/evidence_log.h"
 #include "viewer/frame/window_procedure.h"
 
 int RunMessageLoop() {
@@ -14,6 +15,7 @@ int RunMessageLoop() {
       theApp->UpdateFrame();
     }
   }
+  NoteEvidence("exit", static_cast<long>(message.wParam));
   return static_cast<int>(message.wParam);
 }
 
@@ -21,5 +23,6 @@ int RunMessageLoop() {
 // timer tick or key plays on behind it.
 void ShowFatalError(const FatalError& error) {
   if (appWindow != nullptr) DetachApplication(appWindow);
+  NoteEvidence("fatal", error.text);
   MessageBoxA(nullptr, error.text, "Fatal Error", MB_TASKMODAL);
 }

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "viewer/frame/direct_draw_application.h"
+#include "viewer/frame/evidence_log.h"
 
 namespace {
 
@@ -54,7 +55,10 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
       if (app != nullptr) Deliver([&] { app->OnKeyUp(wParam, lParam); });
       break;
     case WM_TIMER:
-      if (app != nullptr) Deliver([&] { app->OnTimer(); });
+      if (app != nullptr) {
+        NoteEvidence("timer");
+        Deliver([&] { app->OnTimer(); });
+      }
       break;
     default:
       break;
