@@ -90,8 +90,10 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         if (controlId == IDCANCEL) OnCancel();
         return TRUE;
     }
-    // The invisible buttons are owner-drawn and draw nothing.
+    // The invisible buttons are owner-drawn and draw nothing, not even their
+    // background (which some dialog managers fill with the brush asked for here).
     if (message == WM_DRAWITEM) return TRUE;
+    if (message == WM_CTLCOLORBTN) return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
     INT_PTR result = FALSE;
     return OnMessage(message, wParam, lParam, result) ? result : FALSE;
 }
