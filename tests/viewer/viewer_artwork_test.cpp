@@ -2,8 +2,6 @@
 // the black backdrop, and a library that lacks a picture it should hold.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "tests/viewer/pictures.h"
 #include "tests/viewer/viewer_session.h"
 
@@ -56,8 +54,7 @@ TEST(ViewerArtwork, LibraryWithoutTheChosenPictureEndsStartUp) {
   setup.pgn = TestGame("1.e4 e5", "1-0");
   ViewerSession session(setup);
   // A boards library in the backdrops' place holds no backdrop pictures.
-  std::filesystem::copy_file("Tarnwicket_Checkerlib.dll", "Tarnwicket_Backdroplib.dll",
-                             std::filesystem::copy_options::overwrite_existing);
+  PlaceArtLibrary("Tarnwicket_Checkerlib.dll", "Tarnwicket_Backdroplib.dll");
   try {
     session.Start();
     FAIL() << "the missing backdrop must end start-up";

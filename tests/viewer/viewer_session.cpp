@@ -31,6 +31,12 @@ void WriteFile(const std::string& path, const void* data, size_t size) {
 
 }  // namespace
 
+void PlaceArtLibrary(const std::string& builtName, const std::string& placedName) {
+  const fs::path placed = fs::current_path() / placedName;
+  fs::remove(placed);
+  fs::create_symlink(fs::path(TARNWICKET_ART_LIBRARY_DIR) / builtName, placed);
+}
+
 std::vector<uint8_t> TestSettings() {
   return {
       1,   // windowed
@@ -87,13 +93,11 @@ ViewerSession::ViewerSession(const SessionSetup& setup) {
   if (!setup.layouts.empty()) {
     WriteFile(folder_ + "/Tarnwicket.rnd", setup.layouts.data(), setup.layouts.size());
   }
-  if (setup.artLibraries) {
-    for (const char* library : kArtLibraries) {
-      fs::copy_file(fs::path(TARNWICKET_ART_LIBRARY_DIR) / library, fs::path(folder_) / library);
-    }
-  }
   previousFolder_ = fs::current_path().string();
   fs::current_path(folder_);
+  if (setup.artLibraries) {
+    for (const char* library : kArtLibraries) PlaceArtLibrary(library, library);
+  }
   commandLine_ = setup.commandLine;
 }
 

@@ -106,5 +106,9 @@ std::string TestGame(const std::string& moves, const std::string& result,
                      const std::string& black = "Black, Player",
                      const std::string& event = "Test Event");
 
+// Puts an art library of the build's run folder into the current folder
+// under the given name (a link to it; the built library is never written).
+void PlaceArtLibrary(const std::string& builtName, const std::string& placedName);
+
 // A file of the test data folder, read whole.
 std::string ReadTestData(const std::string& relativePath);
