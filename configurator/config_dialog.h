@@ -85,12 +85,11 @@ public:
     signed char firstMoveDelay = 100;
     signed char pieceSpeed = 100;
 
-    // Where the miniature is drawn, in window coordinates (the dialog's frame
-    // included), and the rectangles invalidated for the preview and a knob.
+    // Where the miniature (PreviewCanvas::kWidth x kHeight) is drawn, in window
+    // coordinates (the dialog's frame included), and the rectangles
+    // invalidated for the preview and a knob.
     short previewOriginX = 353;
     short previewOriginY = 54;
-    short previewWidth = PreviewCanvas::kWidth;
-    short previewHeight = PreviewCanvas::kHeight;
     RECT previewRect = {353, 54, 513, 174};
     RECT knobRect = {0, 0, 0, 0};
 
