@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <set>
 #include <string>
 
@@ -21,6 +22,15 @@ std::string BoardText(const ViewerApp& app) {
 
 const std::string kStartingBoard =
     "RNBQKBNRPPPPPPPP" + std::string(32, ' ') + "pppppppprnbqkbnr";
+
+// How often "lastgameplayed.txt" holds the lines of a game's first ply.
+int CountFirstPlyLogEntries() {
+  std::ifstream log("lastgameplayed.txt", std::ios::binary);
+  std::string line;
+  int count = 0;
+  while (std::getline(log, line)) count += line.rfind("fps:", 0) == 0;
+  return count;
+}
 
 // Plays `plies` plies, each landed before the next.
 void PlayLanded(ViewerSession& session, int plies) {
@@ -162,6 +172,7 @@ TEST(ViewerPlay, TakeBackAfterACaptureKeepsThatCaptureInItsTraySlot) {
   ASSERT_EQ(app.capturedWhiteCount, 1);
   session.Press(kLeftKey);  // take back 3.Nc3
   session.FramesUntilLanded();
+  EXPECT_EQ(CountFirstPlyLogEntries(), 1) << "the replay does not log the first ply again";
   EXPECT_EQ(app.capturedWhiteCount, 1);
   EXPECT_EQ(app.capturedWhite[0], kPawn);
   PlayLanded(session, 2);  // 3.Nc3 again, then 3...Qxa2

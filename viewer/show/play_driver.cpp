@@ -142,9 +142,13 @@ void ViewerApp::PlyAdvancing() {
   plyWaitCount = static_cast<int16_t>(openingWait + 1);
 }
 
+// The log gets the first ply of a game as shown, not again when a take-back
+// replays it.
 void ViewerApp::PlyResolving() {
   lampSide = whiteShown == 1 ? 1 : 0;
-  if (whiteShown == 1 && moveNumber == 1) AppendFirstPlyLog(fps, moveFrames, delayMs);
+  if (whiteShown == 1 && moveNumber == 1 && replayingGame == 0) {
+    AppendFirstPlyLog(fps, moveFrames, delayMs);
+  }
 }
 
 void ViewerApp::PlyStarted() {
@@ -152,4 +156,7 @@ void ViewerApp::PlyStarted() {
   animFrame = animate == 1 ? 1 : -1;
 }
 
-void ViewerApp::PlyAdvanced() { RebuildPieceLayer(); }
+// The take-back draws the pieces once, after its replay.
+void ViewerApp::PlyAdvanced() {
+  if (replayingGame == 0) RebuildPieceLayer();
+}

@@ -14,6 +14,7 @@ int16_t FilledSlots(const int16_t (&tray)[kTraySize]) {
 
 void ViewerApp::TakeBackPly() {
   const int16_t replayed = GamePlay::TakeBackPly();
+  replayingGame = 0;
   if (replayed < 0) return;
   if (replayed == 0) animFrame = 1;
   // The trays are those from before the shown ply; their counts follow
@@ -28,8 +29,9 @@ void ViewerApp::TakeBackPly() {
 }
 
 // The loaded game from its first position, on the scene as it was when the
-// game started.
+// game started; the plies up to the shown one are replayed unseen.
 void ViewerApp::RestartLoadedGame() {
+  replayingGame = 1;
   NewGame(1);
   Blit(backgroundCopy, 0, 0, 800, 600, sceneBackground, 0, 0, 0, 0);
 }

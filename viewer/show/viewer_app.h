@@ -86,6 +86,7 @@ class ViewerApp : public DirectDrawApplication, public GamePlay, public SurfaceS
   int32_t settleCount = 0;
   char tickerText[kTickerCells + 1] = {};
   int16_t introMusicStarted = 0;
+  int16_t replayingGame = 0;  // 1 while a take-back replays the game up to its ply
 
   // --- Frame-rate measurement ---
   int64_t lastSecond = 0;
