@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "viewer/frame/evidence_log.h"
 #include "viewer/show/text_encoding.h"
 #include "viewer/show/viewer_app.h"
 
@@ -96,6 +97,7 @@ void ViewerApp::NewGame(int16_t sameGame) {
     if (currentGame > lastGameIndex + 1) currentGame = 1;
     LoadGame(static_cast<int16_t>(currentGame - 1));
     for (char* line : headerLines) ConvertUtf8ToWindows1252(line, sizeof headerLines[0]);
+    NoteEvidence("game", currentGame);
   }
   SkipEmptyFirstTickerLines();
   RestartBoard();
@@ -154,6 +156,7 @@ void ViewerApp::PlyResolving() {
 void ViewerApp::PlyStarted() {
   settleCount = 0;
   animFrame = animate == 1 ? 1 : -1;
+  if (replayingGame == 0) NoteEvidence("ply", plyDisplayText);
 }
 
 // The take-back draws the pieces once, after its replay.
