@@ -1,4 +1,5 @@
-// SDL events into the message queue: keys, mouse, window close, focus, exposure.
+// SDL events into the message queue: keys, mouse, window close, focus, exposure,
+// and the quit request that SIGINT and SIGTERM raise.
 #include <SDL.h>
 
 #include "platform/src/core_backend.h"
@@ -51,6 +52,11 @@ bool HandleEvent(const SDL_Event& event) {
             }
             return false;
         }
+        case SDL_QUIT:
+            // SIGINT, SIGTERM or the session ending: every top-level window is
+            // asked to close, as Windows does when the user logs off.
+            for (HWND window : TopLevelWindows()) PostMessageA(window, WM_CLOSE, 0, 0);
+            return false;
         default:
             return false;
     }
