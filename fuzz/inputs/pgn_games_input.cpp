@@ -1,0 +1,76 @@
+// A game file of arbitrary bytes through the game library and the play
+// bookkeeping: TarnwicketCheck's pass over every game, then every game once
+// more with plies taken back along the way, as the viewer's Left key does.
+//
+// Promises: indexing either succeeds or reports an unreadable file; every
+// game either plays to its end or stops with a FatalError; the board and the
+// pending squares hold only piece letters and blanks; the trays hold only
+// piece kinds and never overflow; the moving piece is a piece kind.
+#include <cstring>
+
+#include "fuzz/fuzz_check.h"
+#include "fuzz/fuzz_inputs.h"
+#include "fuzz/scratch_file.h"
+#include "tools/check/game_checker.h"
+
+namespace {
+
+bool IsPieceOrBlank(unsigned char square) {
+  return square == kBlankSquare || (square != 0 && std::strchr("prnbqkPRNBQK", square) != nullptr);
+}
+
+bool IsTrayEntry(int16_t entry) { return (entry >= kPawn && entry <= kKing) || entry == kEmptyTraySlot; }
+
+void RequireSoundPosition(const ChessState& state) {
+  for (unsigned char square : state.board) FUZZ_REQUIRE(IsPieceOrBlank(square));
+  for (unsigned char square : state.pendingSquares) FUZZ_REQUIRE(square == 0 || IsPieceOrBlank(square));
+  for (int16_t entry : state.capturedWhite) FUZZ_REQUIRE(IsTrayEntry(entry));
+  for (int16_t entry : state.capturedBlack) FUZZ_REQUIRE(IsTrayEntry(entry));
+  FUZZ_REQUIRE(state.plyAnimation.pieceKind >= kPawn && state.plyAnimation.pieceKind <= kKing);
+  FUZZ_REQUIRE(state.capturedWhiteCount >= 0 && state.capturedWhiteCount <= kTraySize);
+  FUZZ_REQUIRE(state.capturedBlackCount >= 0 && state.capturedBlackCount <= kTraySize);
+  FUZZ_REQUIRE(std::memchr(state.plyText, 0, sizeof state.plyText) != nullptr);
+  FUZZ_REQUIRE(std::memchr(state.plyDisplayText, 0, sizeof state.plyDisplayText) != nullptr);
+}
+
+// Plays game `number` again, taking the shown ply back whenever the count of
+// plies played reaches a power of two (so a long game costs at most twice
+// its length in replays).
+void PlayWithTakeBacks(GameChecker& checker, int number) {
+  checker.currentGame = static_cast<int16_t>(number);
+  checker.LoadGame(static_cast<int16_t>(number - 1));
+  checker.RestartBoard();
+  checker.pendingApplied = 0;
+  try {
+    int played = 0;
+    int nextTakeBack = 1;
+    while (checker.gameState == ChessState::kPlaying) {
+      checker.AdvancePly();
+      RequireSoundPosition(checker);
+      if (++played == nextTakeBack && checker.gameState == ChessState::kPlaying) {
+        nextTakeBack *= 2;
+        FUZZ_REQUIRE(checker.TakeBackPly() >= 0);
+        RequireSoundPosition(checker);
+      }
+    }
+  } catch (const FatalError& error) {
+    FUZZ_REQUIRE(std::memchr(error.text, 0, sizeof error.text) != nullptr);
+  }
+}
+
+}  // namespace
+
+void RunPgnGamesInput(const uint8_t* data, size_t size) {
+  const std::string path = WriteScratchFile("pgn", data, size);
+  GameChecker checker;
+  if (!checker.Index(path.c_str())) return;
+  const int games = checker.GameCount();
+  FUZZ_REQUIRE(games >= 1 && games <= GamePlay::kMaxGames);
+  for (int number = 1; number <= games; ++number) {
+    const std::string line = checker.PlayGame(number);
+    FUZZ_REQUIRE(!line.empty());
+    RequireSoundPosition(checker);
+    PlayWithTakeBacks(checker, number);
+  }
+  checker.ReleaseGameLibrary();
+}
