@@ -9,6 +9,7 @@ packages=(
   binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64
   clang libclang-rt-14-dev
   xvfb xauth
+  wine wine64 imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -90,3 +90,28 @@ expect_default_settings() {
     *) fail "settings file is not the defaults: $bytes"; return 1 ;;
   esac
 }
+
+# The skin pictures along the dialog's top (its static controls without an
+# id) are drawn for dialog base units of 6 x 13 pixels ("MS Sans Serif" 8 at
+# 96 dpi): then each ends where the next begins. Other base units (another
+# stand-in font, another dpi) leave gaps between them; this is told, not
+# failed, until the dialog lays its skin out in pixels.
+warn_about_skin_gaps() {
+  local controls=$1 gaps
+  gaps=$(echo "$controls" | awk '
+    BEGIN { n = 0 }
+    $1 == "control" && $2 == 65535 && $3 == "Static" {
+      if (n == 0) top = $5
+      if ($5 == top) { left[n] = $4; right[n] = $4 + $6; n++ }
+    }
+    END {
+      for (i = 1; i < n; i++)
+        for (j = i; j > 0 && left[j] < left[j - 1]; j--) {
+          t = left[j]; left[j] = left[j - 1]; left[j - 1] = t
+          t = right[j]; right[j] = right[j - 1]; right[j - 1] = t
+        }
+      for (i = 1; i < n; i++) if (left[i] != right[i - 1]) printf " %d px", left[i] - right[i - 1]
+    }')
+  [ -z "$gaps" ] || echo "  warning: the configurator's skin pictures do not join (gaps of$gaps);" \
+    "its dialog base units here are not 6 x 13"
+}

@@ -6,7 +6,7 @@
 # the program gives itself (TARNWICKET_EVIDENCE_LOG, the settings file) and on
 # a few known pixels of a screenshot.
 #
-#   tests/wine/smoke.sh                 build the Windows package if needed, test it
+#   tests/wine/smoke.sh                 bring the Windows package up to date, test it
 #   tests/wine/smoke.sh <package dir>   test an unpacked package folder
 #
 # Screenshots and logs go to build/wine-smoke (or $TARNWICKET_WINE_SMOKE_DIR).
@@ -14,10 +14,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 started=$SECONDS
 
-# Debian packages: Wine (64-bit only: the programs are 64-bit), its own
-# fonts (dialog units come from "MS Sans Serif" as on Windows), a virtual X
+# Debian packages: Wine (64-bit only: the programs are 64-bit), a virtual X
 # display, and ImageMagick for the screenshots.
-packages=(wine wine64 fonts-wine xvfb xauth imagemagick)
+packages=(wine wine64 xvfb xauth imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -35,9 +34,7 @@ package=${1:-}
 if [ -z "$package" ]; then
   build=${TARNWICKET_WINDOWS_BUILD_DIR:-$root/build/windows}
   package=$build/package/Tarnwicket
-  if [ ! -f "$package/Tarnwicket.exe" ]; then
-    "$root/tools/package-windows.sh"
-  fi
+  "$root/tools/package-windows.sh" >/dev/null
 fi
 package=$(cd "$package" && pwd)
 
