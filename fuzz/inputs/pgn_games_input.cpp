@@ -5,7 +5,9 @@
 // Promises: indexing either succeeds or reports an unreadable file; every
 // game either plays to its end or stops with a FatalError; the board and the
 // pending squares hold only piece letters and blanks; the trays hold only
-// piece kinds and never overflow; the moving piece is a piece kind.
+// piece kinds and never overflow; the moving piece is a piece kind; a game
+// that plays through plays through again to the same board with plies taken
+// back along the way.
 #include <cstring>
 
 #include "fuzz/fuzz_check.h"
@@ -33,10 +35,16 @@ void RequireSoundPosition(const ChessState& state) {
   FUZZ_REQUIRE(std::memchr(state.plyDisplayText, 0, sizeof state.plyDisplayText) != nullptr);
 }
 
+// What the viewer does when a slide lands.
+void Land(GameChecker& checker) {
+  checker.ApplyPendingSquares();
+  checker.pendingApplied = 1;
+}
+
 // Plays game `number` again, taking the shown ply back whenever the count of
 // plies played reaches a power of two (so a long game costs at most twice
-// its length in replays).
-void PlayWithTakeBacks(GameChecker& checker, int number) {
+// its length in replays). Returns false when a ply raised a FatalError.
+bool PlayWithTakeBacks(GameChecker& checker, int number) {
   checker.currentGame = static_cast<int16_t>(number);
   checker.LoadGame(static_cast<int16_t>(number - 1));
   checker.RestartBoard();
@@ -47,15 +55,22 @@ void PlayWithTakeBacks(GameChecker& checker, int number) {
     while (checker.gameState == ChessState::kPlaying) {
       checker.AdvancePly();
       RequireSoundPosition(checker);
+      // Every other ply lands before the next comes, as the viewer's slides do.
+      if (played % 2 == 0) Land(checker);
       if (++played == nextTakeBack && checker.gameState == ChessState::kPlaying) {
         nextTakeBack *= 2;
         FUZZ_REQUIRE(checker.TakeBackPly() >= 0);
         RequireSoundPosition(checker);
+        // The reverse slide lands, or the next ply comes first.
+        if (played % 4 == 0) Land(checker);
       }
     }
   } catch (const FatalError& error) {
     FUZZ_REQUIRE(std::memchr(error.text, 0, sizeof error.text) != nullptr);
+    return false;
   }
+  if (checker.pendingApplied == 0) checker.ApplyPendingSquares();
+  return true;
 }
 
 }  // namespace
@@ -70,7 +85,15 @@ void RunPgnGamesInput(const uint8_t* data, size_t size) {
     const std::string line = checker.PlayGame(number);
     FUZZ_REQUIRE(!line.empty());
     RequireSoundPosition(checker);
-    PlayWithTakeBacks(checker, number);
+    const bool playedThrough = line.find("\tERROR\t") == std::string::npos;
+    Board finalBoard;
+    std::memcpy(finalBoard, checker.board, sizeof finalBoard);
+    // Taking plies back along the way changes nothing of a game's outcome.
+    const bool playedThroughAgain = PlayWithTakeBacks(checker, number);
+    if (playedThrough) {
+      FUZZ_REQUIRE(playedThroughAgain);
+      FUZZ_REQUIRE(std::memcmp(finalBoard, checker.board, sizeof finalBoard) == 0);
+    }
   }
   checker.ReleaseGameLibrary();
 }

@@ -87,6 +87,9 @@ int16_t GamePlay::TakeBackPly() {
     std::memcpy(pendingSquares, kStartingPosition, sizeof pendingSquares);
     whiteShown = 0;
   }
+  // The reverse slide has not landed: its squares are still to be applied,
+  // even when no ply was replayed to say so (the first ply taken back).
+  pendingApplied = 0;
   std::memcpy(capturedWhite, takeBackTrays.white, sizeof capturedWhite);
   std::memcpy(capturedBlack, takeBackTrays.black, sizeof capturedBlack);
   noTrayFeed = 1;
