@@ -16,6 +16,12 @@ bool StepReaches(float position, float step, float destination) {
 
 int16_t Truncated(float value) { return static_cast<int16_t>(value); }
 
+// Where RebuildPieceLayer can draw: sprites at (101 + 50f, 50 + 50r), 48 x 100.
+constexpr int16_t kPieceAreaX = 101;
+constexpr int16_t kPieceAreaY = 50;
+constexpr int16_t kPieceAreaWidth = 7 * 50 + 48;
+constexpr int16_t kPieceAreaHeight = 7 * 50 + 100;
+
 // The program's own waves for the events of a ply, each a choice of three.
 constexpr int16_t kCaptureSounds[3] = {130, 131, 132};
 constexpr int16_t kMoveSounds[3] = {137, 138, 139};
@@ -33,7 +39,10 @@ void ViewerApp::UpdateFrame() {
   StepResultSound();
   StepGlow();
   DrawHighlights(target);
-  Blit(pieceLayer, 0, 0, 800, 600, target, 0, 0, 0, 1);
+  // Standing pieces lie within the board's sprite area; the rest of the
+  // layer is transparent black and need not be copied.
+  Blit(pieceLayer, kPieceAreaX, kPieceAreaY, kPieceAreaWidth, kPieceAreaHeight, target,
+       kPieceAreaX, kPieceAreaY, 0, 1);
   DrawMovingPiece(target);
   DrawTurnLamps(target);
   DrawResultLamps(target);
