@@ -120,7 +120,7 @@ void DirectDrawApplication::Blit(LPDIRECTDRAWSURFACE source, int16_t x, int16_t 
     }
     if (result == DD_OK) {
       if (destination == primarySurface && fullScreen == 0 && IsWholeFrame(destRect)) {
-        NotePresentedFrame();
+        FramePresented();
       }
       return;
     }

@@ -62,7 +62,7 @@ DirectDrawApplication::DirectDrawApplication(HINSTANCE instance, const char* tit
     RegisterWindowClass();
     CreateAppWindow(title, showCommand);
     SetUpDirectDraw();
-    NoteDisplayMode();
+    ReadDisplayMode();
     ClearDisplay();
   } catch (const FatalError&) {
     ReleaseDisplayObjects();
@@ -84,7 +84,7 @@ void DirectDrawApplication::FlipSurfaces() {
     result = primarySurface->Flip(nullptr, 0);
   } while (result == DDERR_WASSTILLDRAWING);
   if (result == DD_OK) {
-    NotePresentedFrame();
+    FramePresented();
   } else {
     NoteDroppedFlip(result);
   }
@@ -222,14 +222,16 @@ void DirectDrawApplication::ReleaseDisplayObjects() {
 
 // The mode the display really is in once set up: the desktop's in windowed
 // mode, the one the driver accepted in full-screen mode.
-void DirectDrawApplication::NoteDisplayMode() {
-  if (!EvidenceLogEnabled()) return;
+void DirectDrawApplication::ReadDisplayMode() {
   DDSURFACEDESC mode;
   std::memset(&mode, 0, sizeof mode);
   mode.dwSize = sizeof mode;
+  const bool known = directDraw->GetDisplayMode(&mode) == DD_OK;
+  presentPacer.Start(known ? mode.dwRefreshRate : 0);
+  if (!EvidenceLogEnabled()) return;
   const char* kind = fullScreen == 1 ? "fullscreen" : "windowed";
   char text[64];
-  if (directDraw->GetDisplayMode(&mode) == DD_OK) {
+  if (known) {
     std::snprintf(text, sizeof text, "%s %lux%lux%lu", kind, static_cast<unsigned long>(mode.dwWidth),
                   static_cast<unsigned long>(mode.dwHeight),
                   static_cast<unsigned long>(mode.ddpfPixelFormat.dwRGBBitCount));
@@ -239,9 +241,10 @@ void DirectDrawApplication::NoteDisplayMode() {
   NoteEvidence("display", text);
 }
 
-void DirectDrawApplication::NotePresentedFrame() {
+void DirectDrawApplication::FramePresented() {
   ++framesPresented;
   if (IsNotedFrameCount(framesPresented)) NoteEvidence("presented", framesPresented);
+  presentPacer.AfterPresent();
 }
 
 void DirectDrawApplication::NoteDroppedFlip(HRESULT result) {

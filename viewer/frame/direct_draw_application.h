@@ -9,6 +9,7 @@
 
 #include "platform/win32.h"
 #include "viewer/frame/fatal_error.h"
+#include "viewer/frame/present_pacing.h"
 
 class DirectDrawApplication {
  public:
@@ -69,14 +70,16 @@ class DirectDrawApplication {
   void SetUpWindowed();
   void ClearDisplay();
   void ReleaseDisplayObjects();
-  // Evidence log entries (see evidence_log.h): the mode obtained, and frames
-  // presented or dropped.
-  void NoteDisplayMode();
-  void NotePresentedFrame();
+  // The display mode as set up: its refresh rate paces the frames, and the
+  // evidence log (see evidence_log.h) records it.
+  void ReadDisplayMode();
+  // A frame went out: counted, noted and paced.
+  void FramePresented();
   void NoteDroppedFlip(HRESULT result);
   void BlendBlit(LPDIRECTDRAWSURFACE source, RECT sourceRect, LPDIRECTDRAWSURFACE destination,
                  RECT destRect);
 
+  PresentPacer presentPacer;
   long framesPresented = 0;
   long flipsDropped = 0;
 };
