@@ -19,14 +19,21 @@ int16_t GamePlay::CountGames() {
   endOfFile = 0;
   gameFile.SkipFiller();  // a preamble before the first game
   int games = 0;
+  // A file of nothing but white space, comments and move numbers holds no
+  // game at all: neither a tag nor a move nor a result.
+  bool anyGame = false;
   for (;;) {
     gameStarts_.push_back(gameFile.Tell());
-    gameFile.ReadTagSection(nullptr, 0);
+    if (gameFile.ReadTagSection(nullptr, 0) > 0) anyGame = true;
     gameState = kPlaying;
     int16_t plies = 0;
     bool last = false;
     while (!last) {
-      if (gameFile.ReadPlyToken(plyText) != PgnReader::TokenEnd::kToken) std::strcpy(plyText, "*");
+      if (gameFile.ReadPlyToken(plyText) == PgnReader::TokenEnd::kToken) {
+        anyGame = true;
+      } else {
+        std::strcpy(plyText, "*");
+      }
       if (plies < INT16_MAX) ++plies;
       // Only a result changes what counting needs (the game's end, the end
       // of the file); the marks of other plies matter at play time.
@@ -38,6 +45,7 @@ int16_t GamePlay::CountGames() {
     if (endOfFile != 0 || games == kMaxGames) break;
   }
   endOfFile = 0;
+  if (!anyGame) throw FatalError::Format("No game in %s", pgnFileName);
   lastGameIndex = static_cast<int16_t>(games - 1);
   return lastGameIndex;
 }

@@ -35,7 +35,8 @@ class GamePlay : public ChessState {
 
   // Opens pgnFileName and counts its games, remembering where each starts;
   // returns the number of games minus one (also stored in lastGameIndex).
-  // Raises "can't find Tarnwicket.PGN" when the file does not open.
+  // Raises "can't find Tarnwicket.PGN" when the file does not open, and
+  // "No game in " and the file's name when it holds no tag, move or result.
   int16_t CountGames();
   // Fills plyCounts and maxPlies, then sizes plyList and plyDisplayList to
   // maxPlies zeroed slots each.
