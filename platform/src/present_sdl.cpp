@@ -24,8 +24,21 @@ struct Presenter {
     int textureWidth = 0;
     int textureHeight = 0;
     bool rendererWaitsForVsync = false;
+    bool fullScreen = false;
     FramePacer pacer;
 };
+
+// Covers the window's display with the window itself. Without a window manager
+// (Xvfb, kiosk sessions) the full-screen request alone leaves the window where
+// and as large as it was while SDL scales for the whole display, and the frame
+// is cut; the geometry set again after the request reaches the window.
+void CoverDisplay(SDL_Window* window) {
+    SDL_Rect desktop{};
+    const int display = SDL_GetWindowDisplayIndex(window);
+    if (SDL_GetDisplayBounds(display < 0 ? 0 : display, &desktop) != 0) return;
+    SDL_SetWindowPosition(window, desktop.x, desktop.y);
+    SDL_SetWindowSize(window, desktop.w, desktop.h);
+}
 
 std::map<HWND, Presenter>& Presenters() {
     static std::map<HWND, Presenter> presenters;
@@ -126,6 +139,7 @@ void PresentShowWindow(HWND window, bool visible) {
     if (presenter == nullptr) return;
     if (visible) {
         SDL_ShowWindow(presenter->window);
+        if (presenter->fullScreen) CoverDisplay(presenter->window);
         SDL_RaiseWindow(presenter->window);
     } else {
         SDL_HideWindow(presenter->window);
@@ -135,7 +149,11 @@ void PresentShowWindow(HWND window, bool visible) {
 void PresentSetFullScreen(HWND window, bool fullScreen) {
     Presenter* presenter = FindPresenter(window);
     if (presenter == nullptr) return;
+    presenter->fullScreen = fullScreen;
+    SDL_SetWindowBordered(presenter->window, fullScreen ? SDL_FALSE : SDL_TRUE);
+    if (fullScreen) CoverDisplay(presenter->window);
     SDL_SetWindowFullscreen(presenter->window, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (fullScreen) CoverDisplay(presenter->window);
     if (presenter->renderer != nullptr)
         ConfigurePacer(presenter->pacer, presenter->window, presenter->rendererWaitsForVsync);
 }
