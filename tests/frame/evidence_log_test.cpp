@@ -4,6 +4,7 @@
 // ended.
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -41,10 +42,10 @@ class EvidenceLogTest : public FrameTest {
 
   // Runs the loop until Escape after `frames` frames; each frame presents
   // itself as the viewer does in the application's mode.
-  static int RunPresenting(int frames) {
+  int RunPresenting(int frames) {
     return RunApplication([&] {
-      TestApp* app = new TestApp();
-      app->onFrame = [frames](TestApp& self) {
+      loopApp.reset(new TestApp());
+      loopApp->onFrame = [frames](TestApp& self) {
         if (self.fullScreen == 1) {
           self.FlipSurfaces();
         } else {
@@ -52,9 +53,12 @@ class EvidenceLogTest : public FrameTest {
         }
         if (self.frames == frames) headless::KeyPress(VK_ESCAPE);
       };
-      return app;
+      return loopApp.get();
     });
   }
+
+  // The loop never deletes the application object.
+  std::unique_ptr<TestApp> loopApp;
 };
 
 TEST_F(EvidenceLogTest, NothingIsWrittenWithoutTheVariable) {
@@ -107,16 +111,16 @@ TEST_F(EvidenceLogTest, DroppedFlipsAreNotedWithTheirResult) {
 }
 
 TEST_F(EvidenceLogTest, TimerTicksAndFatalErrorsAreNoted) {
-  RunApplication([] {
-    TestApp* app = new TestApp();
-    app->onFrame = [](TestApp& self) {
+  RunApplication([&] {
+    loopApp.reset(new TestApp());
+    loopApp->onFrame = [](TestApp& self) {
       if (self.frames == 1) self.StartTimer(100);
       headless::AdvanceClock(10);
     };
-    app->onTimer = [](TestApp& self) {
+    loopApp->onTimer = [](TestApp& self) {
       if (self.timerTicks == 2) throw FatalError("Tick failed.\nSecond line");
     };
-    return app;
+    return loopApp.get();
   });
   EXPECT_EQ(CountOf("timer"), 2);
   EXPECT_EQ(CountOf("fatal Tick failed. | Second line"), 1);
