@@ -4,7 +4,9 @@ quirk it covers: bitmaps (DIBs without a file header), waves, dialog
 templates, a compiled resource file and a resource-only library holding them.
 
 The library and the resource file are built with MinGW's windres and ld, as
-the art libraries are. Run it from anywhere; it rewrites fuzz/corpus/.
+the art libraries are. Run it from anywhere; it rewrites its files in
+fuzz/corpus/. (The PE32 library seed was made once with the resource tests'
+PE image builder, tests/platform_res/pe_image_builder.h.)
 """
 import os
 import struct
