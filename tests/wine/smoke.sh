@@ -6,7 +6,7 @@
 # the program gives itself (TARNWICKET_EVIDENCE_LOG, the settings file) and on
 # a few known pixels of a screenshot.
 #
-#   tests/wine/smoke.sh                 bring the Windows package up to date, test it
+#   tests/wine/smoke.sh                 bring the Windows zip up to date, unpack it, test it
 #   tests/wine/smoke.sh <package dir>   test an unpacked package folder
 #
 # Screenshots and logs go to build/wine-smoke (or $TARNWICKET_WINE_SMOKE_DIR).
@@ -30,17 +30,20 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "wine smoke: packages installed after $((SECONDS - started)) s"
 fi
 
-package=${1:-}
-if [ -z "$package" ]; then
-  build=${TARNWICKET_WINDOWS_BUILD_DIR:-$root/build/windows}
-  package=$build/package/Tarnwicket
-  "$root/tools/package-windows.sh" >/dev/null
-fi
-package=$(cd "$package" && pwd)
-
 out=${TARNWICKET_WINE_SMOKE_DIR:-$root/build/wine-smoke}
 rm -rf "$out"
 mkdir -p "$out"
+
+package=${1:-}
+if [ -z "$package" ]; then
+  build=${TARNWICKET_WINDOWS_BUILD_DIR:-$root/build/windows}
+  "$root/tools/package-windows.sh" >/dev/null
+  # What a user gets: the zip, unpacked.
+  mkdir -p "$out/unpacked"
+  (cd "$out/unpacked" && cmake -E tar xf "$build/Tarnwicket-windows-x86_64.zip")
+  package=$out/unpacked/Tarnwicket
+fi
+package=$(cd "$package" && pwd)
 
 # The hand that waits for windows and presses keys, a Windows program too.
 x86_64-w64-mingw32-g++ -std=c++17 -O2 -Wall -Wextra -Werror -static -o "$out/poke.exe" \
