@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Wine session of the smoke test, started by tests/wine/smoke.sh on a
 # virtual X display: a fresh Wine prefix with a virtual desktop and the gdi
-# renderer, then three runs, each retried once:
+# renderer, then four runs, each retried once:
 #   viewer windowed     frames presented, the desktop's mode kept, board and
 #                       console on the screen, Escape ends it with 0
 #   configurator        dialog up with its miniature and marks, an automated
@@ -9,6 +9,8 @@
 #   viewer full-screen  800 x 600 obtained, plies played (in the log, and the
 #                       pawns gone from e2 and e7), a frame rate paced to the
 #                       display, Escape ends it with 0
+#   no game file        the display given back, the "Fatal Error" box,
+#                       answered, and exit code 0
 #   tests/wine/session.sh <package dir> <output dir>
 set -euo pipefail
 package=$1
@@ -74,10 +76,10 @@ program_dir=""
 
 start_program() {
   program_dir=$1
-  local exe=$2
+  shift
   rm -f "$program_dir/evidence.log"
   (cd "$program_dir" &&
-   exec env TARNWICKET_EVIDENCE_LOG=evidence.log timeout -k 5 "$run_limit" wine "$exe") \
+   exec env TARNWICKET_EVIDENCE_LOG=evidence.log timeout -k 5 "$run_limit" wine "$@") \
     >"$program_dir/wine.log" 2>&1 &
   program_pid=$!
 }
@@ -240,6 +242,26 @@ viewer_full_screen() {
   grep -q -x 'exit 0' "$log" || { fail "no 'exit 0' in the log"; return 1; }
 }
 
+# A start-up failure on the real platform: the game file named on the command
+# line is missing, full-screen mode has been set up; the frame gives the
+# display back, shows its task-modal box, and the program returns 0 once the
+# box is answered.
+viewer_missing_game_file() {
+  local dir
+  dir=$(fresh_folder viewer-missing-games)
+  start_program "$dir" Tarnwicket.exe missing.pgn
+  wait_evidence 'fatal .*' 1 30 || return 1
+  local log=$dir/evidence.log
+  grep -q -x "fatal can't find Tarnwicket.PGN" "$log" || { fail "$(grep '^fatal' "$log")"; return 1; }
+  quiet_wine "$poke" wait '#32770' 'Fatal Error' 10 >/dev/null || { fail "no Fatal Error box"; return 1; }
+  local shot=$out/wine-viewer-fatal-error.png
+  import -window root "$shot"
+  # The desktop is back to its own size behind the box.
+  expect_colour "desktop beyond 800 x 600 behind the box" "$shot" 900 700 8 "$desktop_colour" 48 || return 1
+  quiet_wine "$poke" click '#32770' 'Fatal Error' 1
+  expect_clean_exit 15 || return 1
+}
+
 # Runs a check, and once more after a failure.
 failures=0
 attempt() {
@@ -269,5 +291,6 @@ make_prefix
 attempt viewer_windowed "viewer, windowed"
 attempt configurator "configurator, OK"
 attempt viewer_full_screen "viewer, full-screen"
+attempt viewer_missing_game_file "viewer, game file missing"
 wineserver -k 2>/dev/null || true
 [ "$failures" -eq 0 ]
