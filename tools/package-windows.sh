@@ -30,7 +30,7 @@ done
 # above all) would have to travel with the programs.
 system_dlls="ddraw.dll gdi32.dll kernel32.dll msvcrt.dll user32.dll winmm.dll"
 imports_of() {
-  x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z'
+  x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr '[:upper:]' '[:lower:]'
 }
 for file in "${programs[@]}"; do
   for dll in $(imports_of "$run/$file"); do

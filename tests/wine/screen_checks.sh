@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034
 # Checks of the Wine smoke test (sourced by tests/wine/session.sh): colours
 # of small patches of a screenshot, and the settings file an automated OK
 # writes. A failed check sets $failure and returns 1.

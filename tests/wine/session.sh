@@ -68,7 +68,7 @@ write_viewer_settings() {
   local bytes=("$windowed" 1 5 0 20 0 0 1 0 0 0 0 0 5 2 1 1 1 3 2 0 2 0)
   local escaped="" b
   for b in "${bytes[@]}"; do escaped+=$(printf '\\%03o' "$b"); done
-  printf "$escaped" >"$file"
+  printf '%b' "$escaped" >"$file"
 }
 
 program_pid=""
@@ -232,8 +232,10 @@ viewer_full_screen() {
   # display, not hundreds of frames a second.
   local fps
   fps=$(tr -d '\r' <"$dir/lastgameplayed.txt" | sed -n 's/^fps:\([0-9]*\)$/\1/p' | head -1)
-  [ -n "$fps" ] && [ "$fps" -ge 10 ] && [ "$fps" -le 90 ] ||
-    { fail "frame rate measured by the viewer: ${fps:-none}, not 10 to 90"; return 1; }
+  if [ -z "$fps" ] || [ "$fps" -lt 10 ] || [ "$fps" -gt 90 ]; then
+    fail "frame rate measured by the viewer: ${fps:-none}, not 10 to 90"
+    return 1
+  fi
   # The desktop is 800 x 600 now: beyond it lies the bare X screen.
   expect_colour "X screen beyond the 800 x 600 desktop" "$shot" 900 700 8 000000 8 || return 1
 
