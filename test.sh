@@ -11,8 +11,10 @@ cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWICKET_WERRO
 cmake --build build/release -j"$jobs"
 (cd build/release && ctest --output-on-failure -j"$jobs")
 
-# The same sources must still build for Windows against the real SDK.
+# The same sources must still build for Windows against the real SDK, and the
+# Windows programs must still run: a short smoke test of the zip under Wine.
 tools/ci-windows-build.sh
+tests/wine/smoke.sh
 
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTARNWICKET_WERROR=ON -DTARNWICKET_SANITIZE=ON >/dev/null
 cmake --build build/sanitize -j"$jobs"
