@@ -9,8 +9,8 @@ namespace {
 
 TEST(ShortSoak, MemoryAndHeldResourcesStayFlatOverManyGames) {
   SoakOptions options;
-  options.games = 160;
-  options.baselineGame = 60;
+  options.games = 120;
+  options.baselineGame = 40;
   options.seed = 7;
   options.artFolder = TARNWICKET_ART_LIBRARY_DIR;
   options.gameSources = {TARNWICKET_DEMO_GAMES, TARNWICKET_LEGAL_GAMES};

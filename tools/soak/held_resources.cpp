@@ -23,7 +23,8 @@
 #endif
 
 #ifdef TARNWICKET_ASAN
-#include <sanitizer/allocator_interface.h>
+// From the sanitizer runtime (not every compiler ships its header).
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif
