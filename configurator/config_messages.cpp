@@ -70,8 +70,9 @@ void ConfigDialog::OnPaint() {
     PAINTSTRUCT paint;
     BeginPaint(Window(), &paint);
     EndPaint(Window(), &paint);
+    // The miniature is no control: whatever the paint erased, it draws again.
+    ComposePreview(previewOriginX, previewOriginY);
     if (previewDirty == 1) {
-        ComposePreview(previewOriginX, previewOriginY);
         ShowLayoutCount();
         previewDirty = 0;
     }

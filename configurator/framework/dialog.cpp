@@ -2,6 +2,10 @@
 // manager's messages to the dialog objects.
 #include "configurator/framework/dialog.h"
 
+#ifdef _WIN32
+#include "configurator/framework/design_layout.h"
+#endif
+
 #include <utility>
 #include <vector>
 
@@ -71,6 +75,9 @@ INT_PTR CALLBACK Dialog::DialogProcedure(HWND window, UINT message, WPARAM wPara
     if (message == WM_INITDIALOG) {
         Dialog* dialog = reinterpret_cast<Dialog*>(lParam);
         dialog->window_ = window;
+#ifdef _WIN32
+        PlaceDialogAtDesignLayout(window, ProgramInstance(), dialog->templateId_);
+#endif
         LiveDialogs().emplace_back(window, dialog);
         dialog->binding = ControlBinding();
         dialog->BindControls(dialog->binding);
