@@ -124,6 +124,25 @@ TEST(ViewerFaults, PlaysOnInAFolderItMayNotWriteTo) {
   EXPECT_FALSE(fs::exists("Tarnwicket.rsm"));
 }
 
+// --- Settings and layouts of any bytes ---
+
+TEST(ViewerFaults, SettingsAndLayoutsOfAnyBytesPlayOn) {
+  std::vector<uint8_t> randomLayoutsOn = NoiseBytes(23, 11);
+  randomLayoutsOn[6] = 1;
+  for (const std::vector<uint8_t>& settings : {std::vector<uint8_t>(23, 255), std::vector<uint8_t>(23, 0x80),
+                                               std::vector<uint8_t>(23, 0), randomLayoutsOn, NoiseBytes(5, 12)}) {
+    SessionSetup setup;
+    setup.pgn = ThreeGames();
+    setup.settings = settings;
+    setup.layouts = NoiseBytes(6 * 40 + 3, 13);
+    ViewerSession session(setup);
+    const ProgramRun run = RunViewerProgram(300);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.boxes.empty()) << run.boxes[0].text;
+    EXPECT_GE(run.gamesShown, 2);
+  }
+}
+
 // --- Art libraries ---
 
 // The frame after the intro and a few plies, with the given library files.
