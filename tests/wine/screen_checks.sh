@@ -92,13 +92,18 @@ expect_default_settings() {
   esac
 }
 
-# The skin pictures along the dialog's top (its static controls without an
-# id) are drawn for dialog base units of 6 x 13 pixels ("MS Sans Serif" 8 at
-# 96 dpi): then each ends where the next begins. Other base units (another
-# stand-in font, another dpi) leave gaps between them; this is told, not
-# failed, until the dialog lays its skin out in pixels.
-warn_about_skin_gaps() {
-  local controls=$1 gaps
+# The dialog sits at the layout its skin was drawn for, dialog base units of
+# 6 x 13 pixels ("MS Sans Serif" 8 at 96 dpi), whatever font the dialog
+# manager found (Wine's stand-in makes them 7 x 13): a client area of
+# 584 x 504, and the skin pictures along its top (its static controls
+# without an id) joining, each ending where the next begins.
+expect_design_layout() {
+  local place=$1 controls=$2 size gaps
+  size=$(echo "$place" | tr -d '\r' | awk '{print $9 "x" $10}')
+  if [ "$size" != "584x504" ]; then
+    fail "configurator: client area $size, not 584x504"
+    return 1
+  fi
   gaps=$(echo "$controls" | awk '
     BEGIN { n = 0 }
     $1 == "control" && $2 == 65535 && $3 == "Static" {
@@ -106,6 +111,7 @@ warn_about_skin_gaps() {
       if ($5 == top) { left[n] = $4; right[n] = $4 + $6; n++ }
     }
     END {
+      if (n < 3) { printf " (only %d pictures along the top)", n; exit }
       for (i = 1; i < n; i++)
         for (j = i; j > 0 && left[j] < left[j - 1]; j--) {
           t = left[j]; left[j] = left[j - 1]; left[j - 1] = t
@@ -113,6 +119,8 @@ warn_about_skin_gaps() {
         }
       for (i = 1; i < n; i++) if (left[i] != right[i - 1]) printf " %d px", left[i] - right[i - 1]
     }')
-  [ -z "$gaps" ] || echo "  warning: the configurator's skin pictures do not join (gaps of$gaps);" \
-    "its dialog base units here are not 6 x 13"
+  if [ -n "$gaps" ]; then
+    fail "configurator: the skin pictures do not join:$gaps"
+    return 1
+  fi
 }

@@ -200,7 +200,7 @@ configurator() {
   # The marks show the loaded options: "Autoplay games" is on, "Run in a
   # window" is off by default.
   expect_controls_differ "marks of Autoplay (on) and Run in a window (off)" "$shot" "$controls" 1118 1119 || return 1
-  warn_about_skin_gaps "$controls"
+  expect_design_layout "$place" "$controls" || return 1
 
   quiet_wine "$poke" click '#32770' - 1
   expect_clean_exit 15 || return 1
