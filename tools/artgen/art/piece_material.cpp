@@ -58,28 +58,28 @@ Color ShadeOne(const Material& m, Vec3 n, float x, float y, float darken) {
     Color albedo = Texture(m, x, y);
     float diffuse = std::max(0.0f, Dot(n, kLight));
     float fill = std::max(0.0f, Dot(n, kFill)) * 0.25f;
-    float spec = std::pow(std::max(0.0f, Dot(n, kHalf)), m.shininess);
+    float specular = std::pow(std::max(0.0f, Dot(n, kHalf)), m.shininess);
     float rim = std::pow(1.0f - std::max(0.0f, n.z), 3.0f);
     Color c;
     switch (m.finish) {
         case Finish::Metal: {
             Vec3 r = {2 * n.z * n.x, 2 * n.z * n.y, 2 * n.z * n.z - 1};
             float env = Environment(r);
-            c = albedo * (0.15f + 0.95f * env) + Gray(255) * (spec * m.gloss);
+            c = albedo * (0.15f + 0.95f * env) + Gray(255) * (specular * m.gloss);
             break;
         }
         case Finish::Glass: {
             // Bright, tinted rims and a dim core; the light passes and gathers low on the far side.
             float fresnel = 0.25f + 0.75f * rim;
             float caustic = std::pow(std::max(0.0f, Dot(n, Normalized({0.55f, 0.5f, 0.65f}))), 6.0f);
-            c = albedo * (0.32f + 0.55f * fresnel + 0.35f * caustic + 0.25f * diffuse) + Gray(255) * (spec * m.gloss);
+            c = albedo * (0.32f + 0.55f * fresnel + 0.35f * caustic + 0.25f * diffuse) + Gray(255) * (specular * m.gloss);
             break;
         }
         case Finish::Flat:
-            c = albedo * (0.86f + 0.22f * diffuse) + Gray(255) * (spec * m.gloss * 0.5f);
+            c = albedo * (0.86f + 0.22f * diffuse) + Gray(255) * (specular * m.gloss * 0.5f);
             break;
         default:
-            c = albedo * (m.ambient + (1.0f - m.ambient) * diffuse + fill) + Gray(255) * (spec * m.gloss);
+            c = albedo * (m.ambient + (1.0f - m.ambient) * diffuse + fill) + Gray(255) * (specular * m.gloss);
             c = c + albedo * (rim * 0.25f);
             break;
     }

@@ -59,8 +59,8 @@ Canvas TurnLamp(bool lit) {
             } else {
                 float z = std::sqrt(std::max(0.0f, 1 - (r / 11) * (r / 11)));
                 col = lit ? Mix(Rgb(20, 150, 40), Rgb(150, 255, 150), z) : Mix(Rgb(16, 34, 20), Rgb(40, 70, 46), z);
-                float spec = std::exp(-((dx + 4) * (dx + 4) + (dy + 4) * (dy + 4)) / 8.0f);
-                col = Mix(col, Rgb(255, 255, 255), spec * (lit ? 0.8f : 0.35f));
+                float specular = std::exp(-((dx + 4) * (dx + 4) + (dy + 4) * (dy + 4)) / 8.0f);
+                col = Mix(col, Rgb(255, 255, 255), specular * (lit ? 0.8f : 0.35f));
             }
             c.At(x, y) = NotKeyBlack(col);
         }
