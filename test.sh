@@ -16,9 +16,9 @@ cmake --build build/release -j"$jobs"
 tools/ci-windows-build.sh
 tests/wine/smoke.sh
 
+# Every reader fuzzed briefly (libFuzzer with clang): about a minute in all.
+tools/fuzz-run.sh --ci
+
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTARNWICKET_WERROR=ON -DTARNWICKET_SANITIZE=ON >/dev/null
 cmake --build build/sanitize -j"$jobs"
 (cd build/sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$jobs" -LE slow)
-
-# Every reader fuzzed briefly (libFuzzer with clang): about a minute in all.
-tools/fuzz-run.sh --ci
