@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: first a normal build with warnings as
-# errors, then the same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds everything and runs every test: a normal build with warnings as errors
+# and its tests, the Windows cross-build with its Wine smoke test, a short
+# fuzzing run, then the tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
