@@ -65,6 +65,20 @@ TEST_F(GameLibraryTest, AMissingFileCannotBeFound) {
   }
 }
 
+#ifndef _WIN32
+// A stream that never ends is no game file: counting its games would never stop.
+TEST_F(GameLibraryTest, ADeviceThatNeverEndsIsNoGameFile) {
+  QuietGamePlay play;
+  std::strcpy(play.pgnFileName, "/dev/zero");
+  try {
+    play.CountGames();
+    FAIL() << "no failure";
+  } catch (const FatalError& error) {
+    EXPECT_STREQ(error.text, "can't find Tarnwicket.PGN");
+  }
+}
+#endif
+
 TEST_F(GameLibraryTest, HeaderLinesAreReducedAsConfigured) {
   WriteWholeFile("tags.pgn",
                  "[Event \"?\"]\n[Site \"\"]\n[Date \"????.??.??\"]\n[Round \"??\"]\n[White \"Morphy, Paul\"]\n"

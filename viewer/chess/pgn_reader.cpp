@@ -3,6 +3,8 @@
 
 #include <cctype>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -106,6 +108,10 @@ PgnReader::~PgnReader() { Close(); }
 
 bool PgnReader::Open(const char* fileName) {
   Close();
+  // Only a file that ends and can be read again: a pipe or a device such as
+  // /dev/zero would keep every pass reading forever.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(fileName, error)) return false;
   file_ = std::fopen(fileName, "rb");
   if (file_ == nullptr) return false;
   if (buffer_.empty()) buffer_.resize(kBufferSize);
