@@ -21,16 +21,6 @@ struct BoardDesign {
     bool alternate;  // wood grain turns from square to square
 };
 
-Look L(Texture t, Color base, Color accent, uint32_t seed, float scale = 1.0f) {
-    Look l;
-    l.texture = t;
-    l.base = base;
-    l.accent = accent;
-    l.seed = seed;
-    l.scale = scale;
-    return l;
-}
-
 // Board index 0 (the picture of any other index) to 15.
 BoardDesign DesignOf(int index) {
     using T = Texture;

@@ -29,16 +29,6 @@ struct ConsoleDesign {
     bool verticalGrain;
 };
 
-Look L(Texture t, Color base, Color accent, uint32_t seed, float scale = 1.0f) {
-    Look l;
-    l.texture = t;
-    l.base = base;
-    l.accent = accent;
-    l.seed = seed;
-    l.scale = scale;
-    return l;
-}
-
 // Console index 0 (the picture of index 0 and any other) to 15.
 ConsoleDesign DesignOf(int index) {
     using T = Texture;

@@ -18,6 +18,17 @@ struct Look {
     uint32_t seed = 1;
 };
 
+// A look in one line, for the design tables of boards and consoles.
+inline Look L(Texture texture, Color base, Color accent, uint32_t seed, float scale = 1.0f) {
+    Look look;
+    look.texture = texture;
+    look.base = base;
+    look.accent = accent;
+    look.seed = seed;
+    look.scale = scale;
+    return look;
+}
+
 // Colour of the look at (x, y); vertical turns the grain of woods and metals upright.
 Color Sample(const Look& look, float x, float y, bool vertical = false);
 
