@@ -4,14 +4,14 @@
 #include "configurator/config_dialog.h"
 
 int ConfigApp::Run() {
-    ConfigDialog dialog;
-    mainWindow = &dialog;
-    dialog.RunModal();
-    mainWindow = nullptr;
-    return 0;
+  ConfigDialog dialog;
+  mainWindow = &dialog;
+  dialog.RunModal();
+  mainWindow = nullptr;
+  return 0;
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    ConfigApp app(instance);
-    return app.Run();
+  ConfigApp app(instance);
+  return app.Run();
 }

@@ -5,7 +5,7 @@
 #include "configurator/framework/dialog_application.h"
 
 class ConfigApp : public DialogApplication {
-public:
-    using DialogApplication::DialogApplication;
-    int Run() override;
+ public:
+  using DialogApplication::DialogApplication;
+  int Run() override;
 };

@@ -17,8 +17,8 @@ constexpr int kKnobWidth = 9;
 constexpr int kKnobHeight = 17;
 
 HBITMAP LoadProgramPicture(int id, int width, int height) {
-    return static_cast<HBITMAP>(LoadImageA(Dialog::ProgramInstance(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, width,
-                                           height, LR_CREATEDIBSECTION));
+  return static_cast<HBITMAP>(
+      LoadImageA(Dialog::ProgramInstance(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, width, height, LR_CREATEDIBSECTION));
 }
 
 BYTE AsFlagByte(int flag) { return flag == 1 ? 1 : 0; }
@@ -36,9 +36,9 @@ const int kKnobTop[] = {31, 54, 77, 342};
 
 // The knob of a slider at a value of 0..20, in client pixels.
 RECT KnobRectangle(int slider, int value) {
-    const int x = kTrackLeft[slider - 1] + static_cast<int>(value * 5.5);
-    const int y = kKnobTop[slider - 1];
-    return {x, y, x + kKnobWidth, y + kKnobHeight};
+  const int x = kTrackLeft[slider - 1] + static_cast<int>(value * 5.5);
+  const int y = kKnobTop[slider - 1];
+  return {x, y, x + kKnobWidth, y + kKnobHeight};
 }
 
 int ClampToTrack(int value) { return value < 0 ? 0 : (value > 20 ? 20 : value); }
@@ -69,9 +69,9 @@ const CommandRoute<ConfigDialog> ConfigDialog::kCommandRoutes[] = {
 };
 
 int ConfigDialog::RadioGroup::Selected() const {
-    for (int option = 0; option < optionCount; ++option)
-        if (flags[option] == 0) return option;
-    return -1;
+  for (int option = 0; option < optionCount; ++option)
+    if (flags[option] == 0) return option;
+  return -1;
 }
 
 ConfigDialog::ConfigDialog()
@@ -79,235 +79,234 @@ ConfigDialog::ConfigDialog()
       soundGroup{soundFlags, soundDots, kSoundOptions, kSoundDotIds},
       animationStyleGroup{animationStyleFlags, animationDots, kAnimationOptions, kAnimationDotIds},
       headerLeftDisplayedGroup{headerLeftDisplayedFlags, headerDots, kHeaderOptions, kHeaderDotIds} {
-    preview.Clear();
-    ReadLayoutsFile(layouts);
-    // A library that does not load stays absent: its parts of the miniature
-    // show the program's own pictures and its picker does not open.
-    piecesLibrary = LoadLibraryA(kPiecesLibraryFile);
-    boardsLibrary = LoadLibraryA(kBoardsLibraryFile);
-    backdropsLibrary = LoadLibraryA(kBackdropsLibraryFile);
-    consolesLibrary = LoadLibraryA(kConsolesLibraryFile);
-    for (int& flag : soundFlags) flag = -1;
-    for (int& flag : animationStyleFlags) flag = -1;
-    for (int& flag : headerLeftDisplayedFlags) flag = -1;
-    icon = LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(IDI_CONFIGURATOR));
+  preview.Clear();
+  ReadLayoutsFile(layouts);
+  // A library that does not load stays absent: its parts of the miniature
+  // show the program's own pictures and its picker does not open.
+  piecesLibrary = LoadLibraryA(kPiecesLibraryFile);
+  boardsLibrary = LoadLibraryA(kBoardsLibraryFile);
+  backdropsLibrary = LoadLibraryA(kBackdropsLibraryFile);
+  consolesLibrary = LoadLibraryA(kConsolesLibraryFile);
+  for (int& flag : soundFlags) flag = -1;
+  for (int& flag : animationStyleFlags) flag = -1;
+  for (int& flag : headerLeftDisplayedFlags) flag = -1;
+  icon = LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(IDI_CONFIGURATOR));
 }
 
 ConfigDialog::~ConfigDialog() { FreeArtLibraries(); }
 
 void ConfigDialog::FreeArtLibraries() {
-    for (HMODULE* library : {&piecesLibrary, &boardsLibrary, &backdropsLibrary, &consolesLibrary}) {
-        if (*library != nullptr) FreeLibrary(*library);
-        *library = nullptr;
-    }
+  for (HMODULE* library : {&piecesLibrary, &boardsLibrary, &backdropsLibrary, &consolesLibrary}) {
+    if (*library != nullptr) FreeLibrary(*library);
+    *library = nullptr;
+  }
 }
 
 void ConfigDialog::BindControls(ControlBinding& controls) {
-    for (int option = 0; option < kOptionCount; ++option)
-        controls.Bind(kOptionControls[option].markId, optionMarks[option]);
-    for (RadioGroup* group : {&soundGroup, &animationStyleGroup, &headerLeftDisplayedGroup})
-        for (int option = 0; option < group->optionCount; ++option)
-            controls.Bind(group->dotIds[option], group->dots[option]);
-    for (int slider = 0; slider < kSliderCount; ++slider) controls.Bind(IDC_KNOB_FIRST + slider, knobs[slider]);
-    controls.Bind(IDC_COUNTER_HUNDREDS, counterDigits[0]);
-    controls.Bind(IDC_COUNTER_TENS, counterDigits[1]);
-    controls.Bind(IDC_COUNTER_UNITS, counterDigits[2]);
+  for (int option = 0; option < kOptionCount; ++option)
+    controls.Bind(kOptionControls[option].markId, optionMarks[option]);
+  for (RadioGroup* group : {&soundGroup, &animationStyleGroup, &headerLeftDisplayedGroup})
+    for (int option = 0; option < group->optionCount; ++option)
+      controls.Bind(group->dotIds[option], group->dots[option]);
+  for (int slider = 0; slider < kSliderCount; ++slider) controls.Bind(IDC_KNOB_FIRST + slider, knobs[slider]);
+  controls.Bind(IDC_COUNTER_HUNDREDS, counterDigits[0]);
+  controls.Bind(IDC_COUNTER_TENS, counterDigits[1]);
+  controls.Bind(IDC_COUNTER_UNITS, counterDigits[2]);
 }
 
 BOOL ConfigDialog::OnInitDialog() {
-    ApplyDefaults();
-    LoadSettingsFile();
-    ShowOptionMarks();
-    RefreshBinding();
-    InvalidatePreview();
-    SendMessageA(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    uiReady = 1;
-    return TRUE;
+  ApplyDefaults();
+  LoadSettingsFile();
+  ShowOptionMarks();
+  RefreshBinding();
+  InvalidatePreview();
+  SendMessageA(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageA(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  uiReady = 1;
+  return TRUE;
 }
 
 void ConfigDialog::ApplyDefaults() {
-    const SettingsRecord defaults;
-    windowedMode = defaults.windowedMode;
-    reservedFlag = defaults.reservedFlag;
-    useRandomLayouts = defaults.useRandomLayouts;
-    autoplay = defaults.autoplay;
-    highlightMoves = defaults.highlightMoves;
-    scrollAnnouncementsForever = defaults.scrollAnnouncementsForever;
-    randomGameOrder = defaults.randomGameOrder;
-    removeHeaderQuotes = defaults.removeHeaderQuotes;
-    waitForAnnouncements = defaults.waitForAnnouncements;
-    hideBlankHeaderEntries = defaults.hideBlankHeaderEntries;
-    blackPieceSet = static_cast<signed char>(defaults.blackPieceSet);
-    whitePieceSet = static_cast<signed char>(defaults.whitePieceSet);
-    backdropIndex = static_cast<signed char>(defaults.backdropIndex);
-    consoleIndex = static_cast<signed char>(defaults.consoleIndex);
-    boardIndex = static_cast<signed char>(defaults.boardIndex);
-    consoleStyle = static_cast<signed char>(defaults.consoleStyle);
-    SelectRadio(soundGroup, defaults.sound);
-    SelectRadio(animationStyleGroup, defaults.animationStyle);
-    SelectRadio(headerLeftDisplayedGroup, defaults.headerLeftDisplayed);
-    SetSlider(1, defaults.moveDelay);
-    SetSlider(2, defaults.nextGameDelay);
-    SetSlider(3, defaults.firstMoveDelay);
-    SetSlider(4, defaults.pieceSpeed);
-    InvalidatePreview();
+  const SettingsRecord defaults;
+  windowedMode = defaults.windowedMode;
+  reservedFlag = defaults.reservedFlag;
+  useRandomLayouts = defaults.useRandomLayouts;
+  autoplay = defaults.autoplay;
+  highlightMoves = defaults.highlightMoves;
+  scrollAnnouncementsForever = defaults.scrollAnnouncementsForever;
+  randomGameOrder = defaults.randomGameOrder;
+  removeHeaderQuotes = defaults.removeHeaderQuotes;
+  waitForAnnouncements = defaults.waitForAnnouncements;
+  hideBlankHeaderEntries = defaults.hideBlankHeaderEntries;
+  blackPieceSet = static_cast<signed char>(defaults.blackPieceSet);
+  whitePieceSet = static_cast<signed char>(defaults.whitePieceSet);
+  backdropIndex = static_cast<signed char>(defaults.backdropIndex);
+  consoleIndex = static_cast<signed char>(defaults.consoleIndex);
+  boardIndex = static_cast<signed char>(defaults.boardIndex);
+  consoleStyle = static_cast<signed char>(defaults.consoleStyle);
+  SelectRadio(soundGroup, defaults.sound);
+  SelectRadio(animationStyleGroup, defaults.animationStyle);
+  SelectRadio(headerLeftDisplayedGroup, defaults.headerLeftDisplayed);
+  SetSlider(1, defaults.moveDelay);
+  SetSlider(2, defaults.nextGameDelay);
+  SetSlider(3, defaults.firstMoveDelay);
+  SetSlider(4, defaults.pieceSpeed);
+  InvalidatePreview();
 }
 
 void ConfigDialog::LoadSettingsFile() {
-    SettingsRecord record = CurrentSettings();
-    ReadSettingsFile(record);
+  SettingsRecord record = CurrentSettings();
+  ReadSettingsFile(record);
 
-    const signed char loadedSliders[kSliderCount] = {record.moveDelay, record.nextGameDelay, record.firstMoveDelay,
-                                                     record.pieceSpeed};
-    for (int slider = 1; slider <= kSliderCount; ++slider) {
-        // The knob goes where the value says (clamped to the track); the
-        // byte itself stays as loaded until the user moves the knob.
-        SliderByte(slider) = 100;
-        SetSlider(slider, loadedSliders[slider - 1]);
-        SliderByte(slider) = loadedSliders[slider - 1];
-    }
-    if (record.sound < kSoundOptions) SelectRadio(soundGroup, record.sound);
-    if (record.animationStyle < kAnimationOptions) SelectRadio(animationStyleGroup, record.animationStyle);
-    if (record.headerLeftDisplayed < kHeaderOptions)
-        SelectRadio(headerLeftDisplayedGroup, record.headerLeftDisplayed);
+  const signed char loadedSliders[kSliderCount] = {record.moveDelay, record.nextGameDelay, record.firstMoveDelay,
+                                                   record.pieceSpeed};
+  for (int slider = 1; slider <= kSliderCount; ++slider) {
+    // The knob goes where the value says (clamped to the track); the
+    // byte itself stays as loaded until the user moves the knob.
+    SliderByte(slider) = 100;
+    SetSlider(slider, loadedSliders[slider - 1]);
+    SliderByte(slider) = loadedSliders[slider - 1];
+  }
+  if (record.sound < kSoundOptions) SelectRadio(soundGroup, record.sound);
+  if (record.animationStyle < kAnimationOptions) SelectRadio(animationStyleGroup, record.animationStyle);
+  if (record.headerLeftDisplayed < kHeaderOptions) SelectRadio(headerLeftDisplayedGroup, record.headerLeftDisplayed);
 
-    windowedMode = record.windowedMode;
-    reservedFlag = record.reservedFlag;
-    useRandomLayouts = record.useRandomLayouts;
-    autoplay = record.autoplay;
-    highlightMoves = record.highlightMoves;
-    scrollAnnouncementsForever = record.scrollAnnouncementsForever;
-    randomGameOrder = record.randomGameOrder;
-    removeHeaderQuotes = record.removeHeaderQuotes;
-    waitForAnnouncements = record.waitForAnnouncements;
-    hideBlankHeaderEntries = record.hideBlankHeaderEntries;
-    blackPieceSet = static_cast<signed char>(record.blackPieceSet);
-    whitePieceSet = static_cast<signed char>(record.whitePieceSet);
-    backdropIndex = static_cast<signed char>(record.backdropIndex);
-    consoleIndex = static_cast<signed char>(record.consoleIndex);
-    boardIndex = static_cast<signed char>(record.boardIndex);
-    consoleStyle = static_cast<signed char>(record.consoleStyle);
+  windowedMode = record.windowedMode;
+  reservedFlag = record.reservedFlag;
+  useRandomLayouts = record.useRandomLayouts;
+  autoplay = record.autoplay;
+  highlightMoves = record.highlightMoves;
+  scrollAnnouncementsForever = record.scrollAnnouncementsForever;
+  randomGameOrder = record.randomGameOrder;
+  removeHeaderQuotes = record.removeHeaderQuotes;
+  waitForAnnouncements = record.waitForAnnouncements;
+  hideBlankHeaderEntries = record.hideBlankHeaderEntries;
+  blackPieceSet = static_cast<signed char>(record.blackPieceSet);
+  whitePieceSet = static_cast<signed char>(record.whitePieceSet);
+  backdropIndex = static_cast<signed char>(record.backdropIndex);
+  consoleIndex = static_cast<signed char>(record.consoleIndex);
+  boardIndex = static_cast<signed char>(record.boardIndex);
+  consoleStyle = static_cast<signed char>(record.consoleStyle);
 }
 
 SettingsRecord ConfigDialog::CurrentSettings() const {
-    SettingsRecord record;
-    record.windowedMode = AsFlagByte(windowedMode);
-    record.moveDelay = moveDelay;
-    record.nextGameDelay = nextGameDelay;
-    record.firstMoveDelay = firstMoveDelay;
-    record.pieceSpeed = pieceSpeed;
-    record.reservedFlag = AsFlagByte(reservedFlag);
-    record.useRandomLayouts = AsFlagByte(useRandomLayouts);
-    record.autoplay = AsFlagByte(autoplay);
-    record.highlightMoves = AsFlagByte(highlightMoves);
-    record.scrollAnnouncementsForever = AsFlagByte(scrollAnnouncementsForever);
-    record.randomGameOrder = AsFlagByte(randomGameOrder);
-    record.removeHeaderQuotes = AsFlagByte(removeHeaderQuotes);
-    record.waitForAnnouncements = AsFlagByte(waitForAnnouncements);
-    record.blackPieceSet = static_cast<uint8_t>(blackPieceSet);
-    record.whitePieceSet = static_cast<uint8_t>(whitePieceSet);
-    record.sound = static_cast<uint8_t>(soundGroup.Selected());
-    record.headerLeftDisplayed = static_cast<uint8_t>(headerLeftDisplayedGroup.Selected());
-    record.hideBlankHeaderEntries = AsFlagByte(hideBlankHeaderEntries);
-    record.animationStyle = static_cast<uint8_t>(animationStyleGroup.Selected());
-    record.backdropIndex = static_cast<uint8_t>(backdropIndex);
-    record.consoleIndex = static_cast<uint8_t>(consoleIndex);
-    record.boardIndex = static_cast<uint8_t>(boardIndex);
-    record.consoleStyle = static_cast<uint8_t>(consoleStyle);
-    return record;
+  SettingsRecord record;
+  record.windowedMode = AsFlagByte(windowedMode);
+  record.moveDelay = moveDelay;
+  record.nextGameDelay = nextGameDelay;
+  record.firstMoveDelay = firstMoveDelay;
+  record.pieceSpeed = pieceSpeed;
+  record.reservedFlag = AsFlagByte(reservedFlag);
+  record.useRandomLayouts = AsFlagByte(useRandomLayouts);
+  record.autoplay = AsFlagByte(autoplay);
+  record.highlightMoves = AsFlagByte(highlightMoves);
+  record.scrollAnnouncementsForever = AsFlagByte(scrollAnnouncementsForever);
+  record.randomGameOrder = AsFlagByte(randomGameOrder);
+  record.removeHeaderQuotes = AsFlagByte(removeHeaderQuotes);
+  record.waitForAnnouncements = AsFlagByte(waitForAnnouncements);
+  record.blackPieceSet = static_cast<uint8_t>(blackPieceSet);
+  record.whitePieceSet = static_cast<uint8_t>(whitePieceSet);
+  record.sound = static_cast<uint8_t>(soundGroup.Selected());
+  record.headerLeftDisplayed = static_cast<uint8_t>(headerLeftDisplayedGroup.Selected());
+  record.hideBlankHeaderEntries = AsFlagByte(hideBlankHeaderEntries);
+  record.animationStyle = static_cast<uint8_t>(animationStyleGroup.Selected());
+  record.backdropIndex = static_cast<uint8_t>(backdropIndex);
+  record.consoleIndex = static_cast<uint8_t>(consoleIndex);
+  record.boardIndex = static_cast<uint8_t>(boardIndex);
+  record.consoleStyle = static_cast<uint8_t>(consoleStyle);
+  return record;
 }
 
 void ConfigDialog::ShowOptionMarks() {
-    for (int option = 0; option < kOptionCount; ++option) {
-        int& flag = this->*kOptionControls[option].flag;
-        flag = (flag == 1) ? 0 : 1;
-        ToggleOption(option);
-    }
+  for (int option = 0; option < kOptionCount; ++option) {
+    int& flag = this->*kOptionControls[option].flag;
+    flag = (flag == 1) ? 0 : 1;
+    ToggleOption(option);
+  }
 }
 
 void ConfigDialog::ToggleOption(int option) {
-    if (uiReady == 1) PlayProgramWave(IDW_CLICK);
-    int& flag = this->*kOptionControls[option].flag;
-    HBITMAP mark;
-    if (flag == 1) {
-        mark = LoadProgramPicture(IDB_MARK_OFF, 12, 12);
-        flag = 0;
-    } else {
-        mark = LoadProgramPicture(IDB_MARK_ON, 12, 12);
-        flag = 1;
-    }
-    optionMarks[option].SetPicture(mark);
+  if (uiReady == 1) PlayProgramWave(IDW_CLICK);
+  int& flag = this->*kOptionControls[option].flag;
+  HBITMAP mark;
+  if (flag == 1) {
+    mark = LoadProgramPicture(IDB_MARK_OFF, 12, 12);
+    flag = 0;
+  } else {
+    mark = LoadProgramPicture(IDB_MARK_ON, 12, 12);
+    flag = 1;
+  }
+  optionMarks[option].SetPicture(mark);
 }
 
 void ConfigDialog::SelectRadio(RadioGroup& group, int option) {
-    if (uiReady == 1) PlayProgramWave(IDW_CLICK);
-    for (int other = 0; other < group.optionCount; ++other) {
-        group.dots[other].SetPicture(LoadProgramPicture(other == option ? IDB_DOT_ON : IDB_DOT_OFF, 12, 12));
-        group.flags[other] = (other == option) ? 0 : 1;
-    }
-    RefreshBinding();
+  if (uiReady == 1) PlayProgramWave(IDW_CLICK);
+  for (int other = 0; other < group.optionCount; ++other) {
+    group.dots[other].SetPicture(LoadProgramPicture(other == option ? IDB_DOT_ON : IDB_DOT_OFF, 12, 12));
+    group.flags[other] = (other == option) ? 0 : 1;
+  }
+  RefreshBinding();
 }
 
 signed char& ConfigDialog::SliderByte(int slider) {
-    switch (slider) {
-        case 1: return moveDelay;
-        case 2: return nextGameDelay;
-        case 3: return firstMoveDelay;
-        default: return pieceSpeed;
-    }
+  switch (slider) {
+    case 1: return moveDelay;
+    case 2: return nextGameDelay;
+    case 3: return firstMoveDelay;
+    default: return pieceSpeed;
+  }
 }
 
 void ConfigDialog::SetSlider(int slider, int value) {
-    signed char& stored = SliderByte(slider);
-    if (static_cast<BYTE>(value) == static_cast<BYTE>(stored)) return;
-    knobRect = KnobRectangle(slider, ClampToTrack(stored));
-    InvalidateRect(Window(), &knobRect, TRUE);
-    stored = static_cast<signed char>(ClampToTrack(static_cast<signed char>(static_cast<BYTE>(value))));
-    knobRect = KnobRectangle(slider, stored);
-    knobs[slider - 1].MoveTo(knobRect.left, knobRect.top, kKnobWidth, kKnobHeight);
-    InvalidateRect(Window(), &knobRect, TRUE);
+  signed char& stored = SliderByte(slider);
+  if (static_cast<BYTE>(value) == static_cast<BYTE>(stored)) return;
+  knobRect = KnobRectangle(slider, ClampToTrack(stored));
+  InvalidateRect(Window(), &knobRect, TRUE);
+  stored = static_cast<signed char>(ClampToTrack(static_cast<signed char>(static_cast<BYTE>(value))));
+  knobRect = KnobRectangle(slider, stored);
+  knobs[slider - 1].MoveTo(knobRect.left, knobRect.top, kKnobWidth, kKnobHeight);
+  InvalidateRect(Window(), &knobRect, TRUE);
 }
 
 void ConfigDialog::InvalidatePreview() {
-    previewDirty = 1;
-    InvalidateRect(Window(), &previewRect, FALSE);
+  previewDirty = 1;
+  InvalidateRect(Window(), &previewRect, FALSE);
 }
 
 bool ConfigDialog::OnCommand(WORD controlId, WORD) { return RouteCommand(*this, kCommandRoutes, controlId); }
 
 void ConfigDialog::OnOptionButton(WORD controlId) {
-    for (int option = 0; option < kOptionCount; ++option)
-        if (kOptionControls[option].buttonId == controlId) ToggleOption(option);
+  for (int option = 0; option < kOptionCount; ++option)
+    if (kOptionControls[option].buttonId == controlId) ToggleOption(option);
 }
 
 void ConfigDialog::OnSoundButton(WORD controlId) { SelectRadio(soundGroup, controlId - IDC_SOUND_OFF); }
 
 void ConfigDialog::OnAnimationButton(WORD controlId) {
-    SelectRadio(animationStyleGroup, controlId - IDC_ANIMATION_FIRST);
+  SelectRadio(animationStyleGroup, controlId - IDC_ANIMATION_FIRST);
 }
 
 void ConfigDialog::OnHeaderButton(WORD controlId) {
-    SelectRadio(headerLeftDisplayedGroup, controlId - IDC_HEADER_FIRST);
+  SelectRadio(headerLeftDisplayedGroup, controlId - IDC_HEADER_FIRST);
 }
 
 void ConfigDialog::OnSaveRandomLayoutButton(WORD) { SaveRandomLayout(); }
 
 void ConfigDialog::OnResetDefaultsButton(WORD) {
-    if (uiReady == 1) PlayProgramWave(IDW_CLICK);
-    if (resetBusy != 0) return;
-    resetBusy = 1;
-    uiReady = 0;
-    ApplyDefaults();
-    ShowOptionMarks();
-    RefreshBinding();
-    uiReady = 1;
-    resetBusy = 0;
+  if (uiReady == 1) PlayProgramWave(IDW_CLICK);
+  if (resetBusy != 0) return;
+  resetBusy = 1;
+  uiReady = 0;
+  ApplyDefaults();
+  ShowOptionMarks();
+  RefreshBinding();
+  uiReady = 1;
+  resetBusy = 0;
 }
 
 void ConfigDialog::OnOK() {
-    RefreshBinding();
-    WriteSettingsFile(CurrentSettings());
-    FreeArtLibraries();
-    Close(IDOK);
+  RefreshBinding();
+  WriteSettingsFile(CurrentSettings());
+  FreeArtLibraries();
+  Close(IDOK);
 }

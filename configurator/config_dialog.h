@@ -12,166 +12,166 @@
 #include "configurator/preview_canvas.h"
 
 class ConfigDialog : public Dialog {
-public:
-    static constexpr int kOptionCount = 9;
-    static constexpr int kSliderCount = 4;
-    static constexpr int kSoundOptions = 2;
-    static constexpr int kAnimationOptions = 5;
-    static constexpr int kHeaderOptions = 5;
-    static constexpr int kMaximumLayouts = 999;
+ public:
+  static constexpr int kOptionCount = 9;
+  static constexpr int kSliderCount = 4;
+  static constexpr int kSoundOptions = 2;
+  static constexpr int kAnimationOptions = 5;
+  static constexpr int kHeaderOptions = 5;
+  static constexpr int kMaximumLayouts = 999;
 
-    // Parts of the miniature under the pointer (hoverPart).
-    enum PreviewPart : short {
-        kNoPart = 0,
-        kBackdropPart = 1,
-        kBoardPart = 2,
-        kBlackPiecesPart = 3,
-        kWhitePiecesPart = 4,
-        kConsoleStylePart = 5,
-        kConsolePart = 6,
-    };
+  // Parts of the miniature under the pointer (hoverPart).
+  enum PreviewPart : short {
+    kNoPart = 0,
+    kBackdropPart = 1,
+    kBoardPart = 2,
+    kBlackPiecesPart = 3,
+    kWhitePiecesPart = 4,
+    kConsoleStylePart = 5,
+    kConsolePart = 6,
+  };
 
-    // A radio group: one flag per option, 0 for the selected option and 1
-    // for the others (-1 before the first selection).
-    struct RadioGroup {
-        int* flags;
-        BitmapStatic* dots;
-        int optionCount;
-        const WORD* dotIds;
+  // A radio group: one flag per option, 0 for the selected option and 1
+  // for the others (-1 before the first selection).
+  struct RadioGroup {
+    int* flags;
+    BitmapStatic* dots;
+    int optionCount;
+    const WORD* dotIds;
 
-        // Number of the selected option, -1 before the first selection.
-        int Selected() const;
-    };
+    // Number of the selected option, -1 before the first selection.
+    int Selected() const;
+  };
 
-    // Reads the layouts file, loads the art libraries and the icon.
-    ConfigDialog();
-    ~ConfigDialog() override;
+  // Reads the layouts file, loads the art libraries and the icon.
+  ConfigDialog();
+  ~ConfigDialog() override;
 
-    void ApplyDefaults();
-    void ToggleOption(int option);
-    void SelectRadio(RadioGroup& group, int option);
-    void SetSlider(int slider, int value);
-    void ShowLayoutCount();
-    void SaveRandomLayout();
+  void ApplyDefaults();
+  void ToggleOption(int option);
+  void SelectRadio(RadioGroup& group, int option);
+  void SetSlider(int slider, int value);
+  void ShowLayoutCount();
+  void SaveRandomLayout();
 
-    // Composes the miniature of the current look and draws it on the dialog.
-    void ComposePreview(int originX, int originY);
+  // Composes the miniature of the current look and draws it on the dialog.
+  void ComposePreview(int originX, int originY);
 
-    // Pickers, one per appearance value.
-    void OpenBackdropPicker();
-    void OpenBoardPicker();
-    void OpenBlackPiecePicker();
-    void OpenWhitePiecePicker();
-    void OpenConsoleStylePicker();
-    void OpenConsolePicker();
+  // Pickers, one per appearance value.
+  void OpenBackdropPicker();
+  void OpenBoardPicker();
+  void OpenBlackPiecePicker();
+  void OpenWhitePiecePicker();
+  void OpenConsoleStylePicker();
+  void OpenConsolePicker();
 
-    // The settings as they would be written on OK.
-    SettingsRecord CurrentSettings() const;
+  // The settings as they would be written on OK.
+  SettingsRecord CurrentSettings() const;
 
-    // The look that Save Random Layout would store.
-    LayoutRecord CurrentLook() const;
+  // The look that Save Random Layout would store.
+  LayoutRecord CurrentLook() const;
 
-    PreviewCanvas preview;
+  PreviewCanvas preview;
 
-    signed char blackPieceSet = 5;
-    signed char whitePieceSet = 2;
-    signed char boardIndex = 2;
-    signed char backdropIndex = 2;
-    signed char consoleIndex = 0;
-    signed char consoleStyle = 0;
-    // Slider bytes; 100 until a knob has been placed.
-    signed char moveDelay = 100;
-    signed char nextGameDelay = 100;
-    signed char firstMoveDelay = 100;
-    signed char pieceSpeed = 100;
+  signed char blackPieceSet = 5;
+  signed char whitePieceSet = 2;
+  signed char boardIndex = 2;
+  signed char backdropIndex = 2;
+  signed char consoleIndex = 0;
+  signed char consoleStyle = 0;
+  // Slider bytes; 100 until a knob has been placed.
+  signed char moveDelay = 100;
+  signed char nextGameDelay = 100;
+  signed char firstMoveDelay = 100;
+  signed char pieceSpeed = 100;
 
-    // Where the miniature (PreviewCanvas::kWidth x kHeight) is drawn, in window
-    // coordinates (the dialog's frame included), and the rectangles
-    // invalidated for the preview and a knob.
-    short previewOriginX = 353;
-    short previewOriginY = 54;
-    RECT previewRect = {353, 54, 513, 174};
-    RECT knobRect = {0, 0, 0, 0};
+  // Where the miniature (PreviewCanvas::kWidth x kHeight) is drawn, in window
+  // coordinates (the dialog's frame included), and the rectangles
+  // invalidated for the preview and a knob.
+  short previewOriginX = 353;
+  short previewOriginY = 54;
+  RECT previewRect = {353, 54, 513, 174};
+  RECT knobRect = {0, 0, 0, 0};
 
-    short previewDirty = 1;
-    short activeSlider = 0;
-    short hoverPart = kNoPart;
+  short previewDirty = 1;
+  short activeSlider = 0;
+  short hoverPart = kNoPart;
 
-    HMODULE piecesLibrary = nullptr;
-    HMODULE boardsLibrary = nullptr;
-    HMODULE backdropsLibrary = nullptr;
-    HMODULE consolesLibrary = nullptr;
+  HMODULE piecesLibrary = nullptr;
+  HMODULE boardsLibrary = nullptr;
+  HMODULE backdropsLibrary = nullptr;
+  HMODULE consolesLibrary = nullptr;
 
-    LayoutList layouts;
+  LayoutList layouts;
 
-    BitmapStatic optionMarks[kOptionCount];
-    BitmapStatic soundDots[kSoundOptions];
-    BitmapStatic animationDots[kAnimationOptions];
-    BitmapStatic headerDots[kHeaderOptions];
-    BitmapStatic knobs[kSliderCount];
-    BitmapStatic counterDigits[3];  // hundreds, tens, units
+  BitmapStatic optionMarks[kOptionCount];
+  BitmapStatic soundDots[kSoundOptions];
+  BitmapStatic animationDots[kAnimationOptions];
+  BitmapStatic headerDots[kHeaderOptions];
+  BitmapStatic knobs[kSliderCount];
+  BitmapStatic counterDigits[3];  // hundreds, tens, units
 
-    int autoplay = 0;
-    int windowedMode = 0;
-    int highlightMoves = 0;
-    int scrollAnnouncementsForever = 0;
-    int randomGameOrder = 0;
-    int removeHeaderQuotes = 0;
-    int waitForAnnouncements = 0;
-    int reservedFlag = 0;
-    int useRandomLayouts = 0;
-    int hideBlankHeaderEntries = 0;
+  int autoplay = 0;
+  int windowedMode = 0;
+  int highlightMoves = 0;
+  int scrollAnnouncementsForever = 0;
+  int randomGameOrder = 0;
+  int removeHeaderQuotes = 0;
+  int waitForAnnouncements = 0;
+  int reservedFlag = 0;
+  int useRandomLayouts = 0;
+  int hideBlankHeaderEntries = 0;
 
-    int soundFlags[kSoundOptions];
-    int animationStyleFlags[kAnimationOptions];
-    int headerLeftDisplayedFlags[kHeaderOptions];
-    RadioGroup soundGroup;
-    RadioGroup animationStyleGroup;
-    RadioGroup headerLeftDisplayedGroup;
+  int soundFlags[kSoundOptions];
+  int animationStyleFlags[kAnimationOptions];
+  int headerLeftDisplayedFlags[kHeaderOptions];
+  RadioGroup soundGroup;
+  RadioGroup animationStyleGroup;
+  RadioGroup headerLeftDisplayedGroup;
 
-    HICON icon = nullptr;
-    short uiReady = 0;
-    short resetBusy = 0;
+  HICON icon = nullptr;
+  short uiReady = 0;
+  short resetBusy = 0;
 
-protected:
-    BOOL OnInitDialog() override;
-    bool OnCommand(WORD controlId, WORD notification) override;
-    void OnOK() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
-    void BindControls(ControlBinding& controls) override;
+ protected:
+  BOOL OnInitDialog() override;
+  bool OnCommand(WORD controlId, WORD notification) override;
+  void OnOK() override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+  void BindControls(ControlBinding& controls) override;
 
-private:
-    // One option with a mark: its button, its mark control and its flag.
-    struct OptionControl {
-        WORD buttonId;
-        WORD markId;
-        int ConfigDialog::*flag;
-    };
-    static const OptionControl kOptionControls[kOptionCount];
-    static const CommandRoute<ConfigDialog> kCommandRoutes[];
+ private:
+  // One option with a mark: its button, its mark control and its flag.
+  struct OptionControl {
+    WORD buttonId;
+    WORD markId;
+    int ConfigDialog::*flag;
+  };
+  static const OptionControl kOptionControls[kOptionCount];
+  static const CommandRoute<ConfigDialog> kCommandRoutes[];
 
-    void OnOptionButton(WORD controlId);
-    void OnSoundButton(WORD controlId);
-    void OnAnimationButton(WORD controlId);
-    void OnHeaderButton(WORD controlId);
-    void OnSaveRandomLayoutButton(WORD controlId);
-    void OnResetDefaultsButton(WORD controlId);
+  void OnOptionButton(WORD controlId);
+  void OnSoundButton(WORD controlId);
+  void OnAnimationButton(WORD controlId);
+  void OnHeaderButton(WORD controlId);
+  void OnSaveRandomLayoutButton(WORD controlId);
+  void OnResetDefaultsButton(WORD controlId);
 
-    // Loads the settings file over the defaults already in the dialog.
-    void LoadSettingsFile();
-    // Shows every option's mark for its flag.
-    void ShowOptionMarks();
-    void OnPaint();
-    void OnLeftButtonDown(int x, int y);
-    void OnMouseMove(int x, int y);
-    void OnLeftButtonUp(int x, int y);
-    void UpdateHoverPart(int x, int y);
-    void OpenPickerForHoverPart();
-    template <class Picker>
-    void OpenPicker(HMODULE neededLibrary, signed char& value);
-    void InvalidatePreview();
-    // The slider's stored byte.
-    signed char& SliderByte(int slider);
-    // Frees the art libraries that are still loaded.
-    void FreeArtLibraries();
+  // Loads the settings file over the defaults already in the dialog.
+  void LoadSettingsFile();
+  // Shows every option's mark for its flag.
+  void ShowOptionMarks();
+  void OnPaint();
+  void OnLeftButtonDown(int x, int y);
+  void OnMouseMove(int x, int y);
+  void OnLeftButtonUp(int x, int y);
+  void UpdateHoverPart(int x, int y);
+  void OpenPickerForHoverPart();
+  template <class Picker>
+  void OpenPicker(HMODULE neededLibrary, signed char& value);
+  void InvalidatePreview();
+  // The slider's stored byte.
+  signed char& SliderByte(int slider);
+  // Frees the art libraries that are still loaded.
+  void FreeArtLibraries();
 };

@@ -8,14 +8,14 @@
 
 template <class Picker>
 void ConfigDialog::OpenPicker(HMODULE neededLibrary, signed char& value) {
-    if (neededLibrary == nullptr) return;
-    PlayProgramWave(IDW_CLICK);
-    Picker picker(Window());
-    const INT_PTR result = picker.RunModal();
-    if (result != IDOK && result != IDCANCEL && result >= 100 && result <= 150)
-        value = static_cast<signed char>(static_cast<BYTE>(result - kFirstPickerResult));
-    PlayProgramWave(IDW_CLOSE);
-    InvalidatePreview();
+  if (neededLibrary == nullptr) return;
+  PlayProgramWave(IDW_CLICK);
+  Picker picker(Window());
+  const INT_PTR result = picker.RunModal();
+  if (result != IDOK && result != IDCANCEL && result >= 100 && result <= 150)
+    value = static_cast<signed char>(static_cast<BYTE>(result - kFirstPickerResult));
+  PlayProgramWave(IDW_CLOSE);
+  InvalidatePreview();
 }
 
 void ConfigDialog::OpenBackdropPicker() { OpenPicker<BackdropPickerDialog>(backdropsLibrary, backdropIndex); }
@@ -31,13 +31,13 @@ void ConfigDialog::OpenConsoleStylePicker() { OpenPicker<ConsoleStylePickerDialo
 void ConfigDialog::OpenConsolePicker() { OpenPicker<ConsolePickerDialog>(consolesLibrary, consoleIndex); }
 
 void ConfigDialog::OpenPickerForHoverPart() {
-    switch (hoverPart) {
-        case kBackdropPart: OpenBackdropPicker(); break;
-        case kBoardPart: OpenBoardPicker(); break;
-        case kBlackPiecesPart: OpenBlackPiecePicker(); break;
-        case kWhitePiecesPart: OpenWhitePiecePicker(); break;
-        case kConsoleStylePart: OpenConsoleStylePicker(); break;
-        case kConsolePart: OpenConsolePicker(); break;
-        default: break;
-    }
+  switch (hoverPart) {
+    case kBackdropPart: OpenBackdropPicker(); break;
+    case kBoardPart: OpenBoardPicker(); break;
+    case kBlackPiecesPart: OpenBlackPiecePicker(); break;
+    case kWhitePiecesPart: OpenWhitePiecePicker(); break;
+    case kConsoleStylePart: OpenConsoleStylePicker(); break;
+    case kConsolePart: OpenConsolePicker(); break;
+    default: break;
+  }
 }

@@ -8,28 +8,28 @@ PickerDialog::PickerDialog(const Layout& layout, HWND parent) : Dialog(layout.te
 void PickerDialog::BindControls(ControlBinding& controls) { controls.Bind(layout_.pictureControlId, picture_); }
 
 bool PickerDialog::OnCommand(WORD controlId, WORD) {
-    if (controlId < layout_.firstChoiceId || controlId > layout_.lastChoiceId) return false;
-    Close(kFirstPickerResult + (controlId - layout_.indexBase));
-    return true;
+  if (controlId < layout_.firstChoiceId || controlId > layout_.lastChoiceId) return false;
+  Close(kFirstPickerResult + (controlId - layout_.indexBase));
+  return true;
 }
 
 bool PickerDialog::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR&) {
-    if (message != WM_PAINT) return false;
-    OnPaint();
-    return true;
+  if (message != WM_PAINT) return false;
+  OnPaint();
+  return true;
 }
 
 void PickerDialog::OnPaint() {
-    PAINTSTRUCT paint;
-    BeginPaint(Window(), &paint);
-    HBITMAP picture = nullptr;
-    if (HMODULE library = LoadLibraryA(layout_.libraryFile)) {
-        picture = static_cast<HBITMAP>(
-            LoadImageA(library, MAKEINTRESOURCEA(layout_.pictureId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        FreeLibrary(library);
-    }
-    picture_.SetPicture(picture);
-    EndPaint(Window(), &paint);
+  PAINTSTRUCT paint;
+  BeginPaint(Window(), &paint);
+  HBITMAP picture = nullptr;
+  if (HMODULE library = LoadLibraryA(layout_.libraryFile)) {
+    picture = static_cast<HBITMAP>(
+        LoadImageA(library, MAKEINTRESOURCEA(layout_.pictureId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    FreeLibrary(library);
+  }
+  picture_.SetPicture(picture);
+  EndPaint(Window(), &paint);
 }
 
 PiecePickerDialog::PiecePickerDialog(HWND parent)
@@ -53,7 +53,7 @@ ConsolePickerDialog::ConsolePickerDialog(HWND parent)
                    parent) {}
 
 ConsoleStylePickerDialog::ConsoleStylePickerDialog(HWND parent)
-    : PickerDialog({IDD_CONSOLE_STYLE_PICKER, IDC_CONSOLE_STYLE_PICTURE, IDB_CONSOLE_STYLE_PICKER,
-                    "Tarnwicket_Dashlib.dll", IDC_CONSOLE_STYLE_CHOICE_FIRST, IDC_CONSOLE_STYLE_CHOICE_FIRST + 17,
-                    IDC_CONSOLE_STYLE_CHOICE_FIRST},
-                   parent) {}
+    : PickerDialog(
+          {IDD_CONSOLE_STYLE_PICKER, IDC_CONSOLE_STYLE_PICTURE, IDB_CONSOLE_STYLE_PICKER, "Tarnwicket_Dashlib.dll",
+           IDC_CONSOLE_STYLE_CHOICE_FIRST, IDC_CONSOLE_STYLE_CHOICE_FIRST + 17, IDC_CONSOLE_STYLE_CHOICE_FIRST},
+          parent) {}

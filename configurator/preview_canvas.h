@@ -6,23 +6,23 @@
 #include "platform/win32.h"
 
 struct PreviewCanvas {
-    static constexpr int kWidth = 160;
-    static constexpr int kHeight = 120;
+  static constexpr int kWidth = 160;
+  static constexpr int kHeight = 120;
 
-    BYTE red[kHeight][kWidth];
-    BYTE green[kHeight][kWidth];
-    BYTE blue[kHeight][kWidth];
+  BYTE red[kHeight][kWidth];
+  BYTE green[kHeight][kWidth];
+  BYTE blue[kHeight][kWidth];
 
-    void Clear();
+  void Clear();
 
-    // Copies columns srcX.. and rows srcY.. (rows counted from the picture's
-    // bottom row, as a DIB stores them) of a 24-bit picture upright into the
-    // canvas, the rectangle's top row on canvas row destY. Black source pixels
-    // leave the canvas as it is when `transparent`, otherwise they become
-    // (150, 150, 15); others are lit up when `highlight`. Pictures of another
-    // depth are not drawn.
-    void DrawPreviewSprite(int destX, int destY, int srcX, int srcY, int width, int height, HBITMAP picture,
-                           bool highlight, bool transparent);
+  // Copies columns srcX.. and rows srcY.. (rows counted from the picture's
+  // bottom row, as a DIB stores them) of a 24-bit picture upright into the
+  // canvas, the rectangle's top row on canvas row destY. Black source pixels
+  // leave the canvas as it is when `transparent`, otherwise they become
+  // (150, 150, 15); others are lit up when `highlight`. Pictures of another
+  // depth are not drawn.
+  void DrawPreviewSprite(int destX, int destY, int srcX, int srcY, int width, int height, HBITMAP picture,
+                         bool highlight, bool transparent);
 };
 
 // The colour of a lit-up source pixel: every channel takes the brightest

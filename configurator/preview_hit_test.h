@@ -3,10 +3,10 @@
 #pragma once
 
 struct LoadedLibraries {
-    bool pieces;
-    bool boards;
-    bool backdrops;
-    bool consoles;
+  bool pieces;
+  bool boards;
+  bool backdrops;
+  bool consoles;
 };
 
 // The part (ConfigDialog::PreviewPart) at canvas point (px, py), 0 for none.

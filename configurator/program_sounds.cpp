@@ -5,5 +5,5 @@
 #include "platform/win32.h"
 
 void PlayProgramWave(int waveId) {
-    PlaySoundA(MAKEINTRESOURCEA(waveId), Dialog::ProgramInstance(), SND_RESOURCE | SND_ASYNC);
+  PlaySoundA(MAKEINTRESOURCEA(waveId), Dialog::ProgramInstance(), SND_RESOURCE | SND_ASYNC);
 }

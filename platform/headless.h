@@ -51,13 +51,13 @@ void CloseWindow(HWND window);
 
 // The frames presented (flips, and blits onto a windowed primary surface).
 struct Frame {
-    int width = 0;
-    int height = 0;
-    std::vector<uint32_t> pixels;  // 0x00RRGGBB, rows top-down, width per row
-    uint32_t Pixel(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> pixels;  // 0x00RRGGBB, rows top-down, width per row
+  uint32_t Pixel(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 int PresentedFrameCount();
-const Frame& LastFrame();  // empty before the first presentation
+const Frame& LastFrame();                        // empty before the first presentation
 bool SaveLastFrame(const std::string& bmpPath);  // as a 24-bit BMP file
 
 // Makes a DirectDraw surface lost (as a display mode change would), or every
@@ -67,11 +67,11 @@ void LoseAllSurfaces();
 
 // Message boxes shown, in order; each is answered at once.
 struct MessageBoxRecord {
-    HWND owner = nullptr;
-    std::string text;
-    std::string caption;
-    UINT type = 0;
-    int answer = 0;
+  HWND owner = nullptr;
+  std::string text;
+  std::string caption;
+  UINT type = 0;
+  int answer = 0;
 };
 const std::vector<MessageBoxRecord>& MessageBoxes();
 // The answer of the next message box; without one, a box answers with its
@@ -80,11 +80,11 @@ void QueueMessageBoxAnswer(int answer);
 
 // Sounds started with PlaySoundA, in order.
 struct SoundRecord {
-    HMODULE module = nullptr;
-    unsigned resourceId = 0;  // for a sound named by number
-    std::string name;         // for a sound named by text
-    DWORD flags = 0;
-    uint64_t timeMs = 0;      // on the virtual clock
+  HMODULE module = nullptr;
+  unsigned resourceId = 0;  // for a sound named by number
+  std::string name;         // for a sound named by text
+  DWORD flags = 0;
+  uint64_t timeMs = 0;  // on the virtual clock
 };
 const std::vector<SoundRecord>& Sounds();
 

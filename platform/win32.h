@@ -6,6 +6,8 @@
 // that subset over SDL2 (or headless, for tests). platform/README.md lists it.
 #pragma once
 
+// The order of these includes matters: the SDK headers build on each other.
+// clang-format off
 #ifdef _WIN32
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -27,3 +29,4 @@
 #include "platform/sdk/dialog.h"    // modal dialogs from templates, controls
 #endif
 #endif
+// clang-format on

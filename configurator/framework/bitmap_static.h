@@ -6,23 +6,23 @@
 #include "platform/win32.h"
 
 class BitmapStatic {
-public:
-    BitmapStatic() = default;
-    ~BitmapStatic();
-    BitmapStatic(const BitmapStatic&) = delete;
-    BitmapStatic& operator=(const BitmapStatic&) = delete;
+ public:
+  BitmapStatic() = default;
+  ~BitmapStatic();
+  BitmapStatic(const BitmapStatic&) = delete;
+  BitmapStatic& operator=(const BitmapStatic&) = delete;
 
-    void Attach(HWND control) { window = control; }
+  void Attach(HWND control) { window = control; }
 
-    // Shows `picture` (which this member now owns) and frees the one it gave
-    // before. A null picture empties the control.
-    void SetPicture(HBITMAP picture);
+  // Shows `picture` (which this member now owns) and frees the one it gave
+  // before. A null picture empties the control.
+  void SetPicture(HBITMAP picture);
 
-    // Moves the control without repainting it (client pixels of the dialog).
-    void MoveTo(int x, int y, int width, int height);
+  // Moves the control without repainting it (client pixels of the dialog).
+  void MoveTo(int x, int y, int width, int height);
 
-    HWND window = nullptr;
+  HWND window = nullptr;
 
-private:
-    HBITMAP picture_ = nullptr;
+ private:
+  HBITMAP picture_ = nullptr;
 };

@@ -4,9 +4,9 @@
 void ControlBinding::Bind(int controlId, BitmapStatic& member) { entries_.push_back({controlId, &member}); }
 
 void ControlBinding::Attach(HWND dialog) {
-    for (const Entry& entry : entries_) entry.member->Attach(GetDlgItem(dialog, entry.controlId));
+  for (const Entry& entry : entries_) entry.member->Attach(GetDlgItem(dialog, entry.controlId));
 }
 
 void ControlBinding::Detach() {
-    for (const Entry& entry : entries_) entry.member->Attach(nullptr);
+  for (const Entry& entry : entries_) entry.member->Attach(nullptr);
 }

@@ -10,20 +10,20 @@
 #include "configurator/framework/bitmap_static.h"
 
 class ControlBinding {
-public:
-    // Registers a member for the control with this id.
-    void Bind(int controlId, BitmapStatic& member);
+ public:
+  // Registers a member for the control with this id.
+  void Bind(int controlId, BitmapStatic& member);
 
-    // Attaches every registered member to its control window in the dialog.
-    void Attach(HWND dialog);
+  // Attaches every registered member to its control window in the dialog.
+  void Attach(HWND dialog);
 
-    // Forgets every window (the dialog is gone); registrations stay.
-    void Detach();
+  // Forgets every window (the dialog is gone); registrations stay.
+  void Detach();
 
-private:
-    struct Entry {
-        int controlId;
-        BitmapStatic* member;
-    };
-    std::vector<Entry> entries_;
+ private:
+  struct Entry {
+    int controlId;
+    BitmapStatic* member;
+  };
+  std::vector<Entry> entries_;
 };

@@ -12,15 +12,15 @@
 #include "platform/win32.h"
 
 struct DesignedControl {
-    WORD id;        // the template's id (0xFFFF for controls without one)
-    bool isStatic;  // a static control: it takes the size of its picture
-    RECT pixels;    // left, top, right, bottom in the dialog's client area
+  WORD id;        // the template's id (0xFFFF for controls without one)
+  bool isStatic;  // a static control: it takes the size of its picture
+  RECT pixels;    // left, top, right, bottom in the dialog's client area
 };
 
 struct DesignLayout {
-    int clientWidth = 0;
-    int clientHeight = 0;
-    std::vector<DesignedControl> controls;  // in template order
+  int clientWidth = 0;
+  int clientHeight = 0;
+  std::vector<DesignedControl> controls;  // in template order
 };
 
 // Dialog units to design pixels, rounded half away from zero as the dialog

@@ -8,15 +8,15 @@
 class Dialog;
 
 class DialogApplication {
-public:
-    explicit DialogApplication(HINSTANCE programInstance) : instance(programInstance) {}
-    virtual ~DialogApplication() = default;
-    DialogApplication(const DialogApplication&) = delete;
-    DialogApplication& operator=(const DialogApplication&) = delete;
+ public:
+  explicit DialogApplication(HINSTANCE programInstance) : instance(programInstance) {}
+  virtual ~DialogApplication() = default;
+  DialogApplication(const DialogApplication&) = delete;
+  DialogApplication& operator=(const DialogApplication&) = delete;
 
-    // Runs the program's dialog and returns the program's exit code.
-    virtual int Run() = 0;
+  // Runs the program's dialog and returns the program's exit code.
+  virtual int Run() = 0;
 
-    HINSTANCE instance;
-    Dialog* mainWindow = nullptr;
+  HINSTANCE instance;
+  Dialog* mainWindow = nullptr;
 };

@@ -66,10 +66,10 @@ typedef DWORD COLORREF;
 typedef void* HANDLE;
 
 #define DECLARE_HANDLE(name) \
-    struct name##__ {        \
-        int unused;          \
-    };                       \
-    typedef struct name##__* name
+  struct name##__ {          \
+    int unused;              \
+  };                         \
+  typedef struct name##__* name
 
 DECLARE_HANDLE(HWND);
 DECLARE_HANDLE(HINSTANCE);
@@ -87,82 +87,81 @@ typedef HICON HCURSOR;
 typedef void* HGDIOBJ;
 typedef HANDLE HGLOBAL;
 
-#define RGB(r, g, b) \
-    ((COLORREF)(((BYTE)(r) | ((WORD)((BYTE)(g)) << 8)) | (((DWORD)(BYTE)(b)) << 16)))
+#define RGB(r, g, b)   ((COLORREF)(((BYTE)(r) | ((WORD)((BYTE)(g)) << 8)) | (((DWORD)(BYTE)(b)) << 16)))
 #define GetRValue(rgb) ((BYTE)(rgb))
 #define GetGValue(rgb) ((BYTE)(((WORD)(rgb)) >> 8))
 #define GetBValue(rgb) ((BYTE)((rgb) >> 16))
 
 #define MAKEWORD(a, b) ((WORD)(((BYTE)(((DWORD_PTR)(a)) & 0xff)) | ((WORD)((BYTE)(((DWORD_PTR)(b)) & 0xff))) << 8))
-#define MAKELONG(a, b) ((LONG)(((WORD)(((DWORD_PTR)(a)) & 0xffff)) | ((DWORD)((WORD)(((DWORD_PTR)(b)) & 0xffff))) << 16))
-#define LOWORD(l) ((WORD)(((DWORD_PTR)(l)) & 0xffff))
-#define HIWORD(l) ((WORD)((((DWORD_PTR)(l)) >> 16) & 0xffff))
-#define LOBYTE(w) ((BYTE)(((DWORD_PTR)(w)) & 0xff))
-#define HIBYTE(w) ((BYTE)((((DWORD_PTR)(w)) >> 8) & 0xff))
-#define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
-#define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
+#define MAKELONG(a, b) \
+  ((LONG)(((WORD)(((DWORD_PTR)(a)) & 0xffff)) | ((DWORD)((WORD)(((DWORD_PTR)(b)) & 0xffff))) << 16))
+#define LOWORD(l)         ((WORD)(((DWORD_PTR)(l)) & 0xffff))
+#define HIWORD(l)         ((WORD)((((DWORD_PTR)(l)) >> 16) & 0xffff))
+#define LOBYTE(w)         ((BYTE)(((DWORD_PTR)(w)) & 0xff))
+#define HIBYTE(w)         ((BYTE)((((DWORD_PTR)(w)) >> 8) & 0xff))
+#define MAKELPARAM(l, h)  ((LPARAM)(DWORD)MAKELONG(l, h))
+#define MAKEWPARAM(l, h)  ((WPARAM)(DWORD)MAKELONG(l, h))
 #define MAKELRESULT(l, h) ((LRESULT)(DWORD)MAKELONG(l, h))
-#define GET_X_LPARAM(lp) ((int)(short)LOWORD(lp))
-#define GET_Y_LPARAM(lp) ((int)(short)HIWORD(lp))
+#define GET_X_LPARAM(lp)  ((int)(short)LOWORD(lp))
+#define GET_Y_LPARAM(lp)  ((int)(short)HIWORD(lp))
 
-#define IS_INTRESOURCE(r) ((((ULONG_PTR)(r)) >> 16) == 0)
+#define IS_INTRESOURCE(r)   ((((ULONG_PTR)(r)) >> 16) == 0)
 #define MAKEINTRESOURCEA(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
-#define MAKEINTRESOURCE MAKEINTRESOURCEA
+#define MAKEINTRESOURCE     MAKEINTRESOURCEA
 
-#define SUCCEEDED(hr) (((HRESULT)(hr)) >= 0)
-#define FAILED(hr) (((HRESULT)(hr)) < 0)
-#define MAKE_HRESULT(sev, fac, code) \
-    ((HRESULT)(((uint32_t)(sev) << 31) | ((uint32_t)(fac) << 16) | ((uint32_t)(code))))
-#define S_OK ((HRESULT)0)
-#define S_FALSE ((HRESULT)1)
-#define E_NOTIMPL ((HRESULT)0x80004001)
-#define E_NOINTERFACE ((HRESULT)0x80004002)
-#define E_POINTER ((HRESULT)0x80004003)
-#define E_FAIL ((HRESULT)0x80004005)
-#define E_OUTOFMEMORY ((HRESULT)0x8007000E)
-#define E_INVALIDARG ((HRESULT)0x80070057)
+#define SUCCEEDED(hr)                (((HRESULT)(hr)) >= 0)
+#define FAILED(hr)                   (((HRESULT)(hr)) < 0)
+#define MAKE_HRESULT(sev, fac, code) ((HRESULT)(((uint32_t)(sev) << 31) | ((uint32_t)(fac) << 16) | ((uint32_t)(code))))
+#define S_OK                         ((HRESULT)0)
+#define S_FALSE                      ((HRESULT)1)
+#define E_NOTIMPL                    ((HRESULT)0x80004001)
+#define E_NOINTERFACE                ((HRESULT)0x80004002)
+#define E_POINTER                    ((HRESULT)0x80004003)
+#define E_FAIL                       ((HRESULT)0x80004005)
+#define E_OUTOFMEMORY                ((HRESULT)0x8007000E)
+#define E_INVALIDARG                 ((HRESULT)0x80070057)
 
 #define MAX_PATH 260
 
 typedef struct tagRECT {
-    LONG left;
-    LONG top;
-    LONG right;
-    LONG bottom;
+  LONG left;
+  LONG top;
+  LONG right;
+  LONG bottom;
 } RECT, *PRECT, *LPRECT;
 typedef const RECT* LPCRECT;
 
 typedef struct tagPOINT {
-    LONG x;
-    LONG y;
+  LONG x;
+  LONG y;
 } POINT, *PPOINT, *LPPOINT;
 
 typedef struct tagSIZE {
-    LONG cx;
-    LONG cy;
+  LONG cx;
+  LONG cy;
 } SIZE, *PSIZE, *LPSIZE;
 
 typedef struct tagMSG {
-    HWND hwnd;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    DWORD time;
-    POINT pt;
+  HWND hwnd;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  DWORD time;
+  POINT pt;
 } MSG, *PMSG, *LPMSG;
 
 // 100-nanosecond intervals since 1 January 1601 (UTC).
 typedef struct _FILETIME {
-    DWORD dwLowDateTime;
-    DWORD dwHighDateTime;
+  DWORD dwLowDateTime;
+  DWORD dwHighDateTime;
 } FILETIME, *PFILETIME, *LPFILETIME;
 
 // COM identifiers, enough for QueryInterface.
 typedef struct _GUID {
-    uint32_t Data1;
-    uint16_t Data2;
-    uint16_t Data3;
-    uint8_t Data4[8];
+  uint32_t Data1;
+  uint16_t Data2;
+  uint16_t Data3;
+  uint8_t Data4[8];
 } GUID, IID, CLSID;
 typedef GUID* LPGUID;
 typedef const IID& REFIID;
@@ -171,21 +170,21 @@ typedef const GUID& REFGUID;
 extern const IID IID_IUnknown;
 
 inline bool operator==(const GUID& a, const GUID& b) {
-    if (a.Data1 != b.Data1 || a.Data2 != b.Data2 || a.Data3 != b.Data3) return false;
-    for (int i = 0; i < 8; ++i)
-        if (a.Data4[i] != b.Data4[i]) return false;
-    return true;
+  if (a.Data1 != b.Data1 || a.Data2 != b.Data2 || a.Data3 != b.Data3) return false;
+  for (int i = 0; i < 8; ++i)
+    if (a.Data4[i] != b.Data4[i]) return false;
+  return true;
 }
 inline bool operator!=(const GUID& a, const GUID& b) { return !(a == b); }
 
 // The root of the COM interfaces that platform/ implements (DirectDraw).
 struct IUnknown {
-    virtual HRESULT QueryInterface(REFIID riid, LPVOID* ppvObj) = 0;
-    virtual ULONG AddRef() = 0;
-    virtual ULONG Release() = 0;
+  virtual HRESULT QueryInterface(REFIID riid, LPVOID* ppvObj) = 0;
+  virtual ULONG AddRef() = 0;
+  virtual ULONG Release() = 0;
 
-protected:
-    ~IUnknown() = default;
+ protected:
+  ~IUnknown() = default;
 };
 typedef IUnknown* LPUNKNOWN;
 

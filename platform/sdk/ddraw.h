@@ -23,10 +23,10 @@ typedef tagPALETTEENTRY* LPPALETTEENTRY;
 extern const GUID IID_IDirectDraw;
 extern const GUID IID_IDirectDrawSurface;
 
-#define _FACDD 0x876
+#define _FACDD               0x876
 #define MAKE_DDHRESULT(code) MAKE_HRESULT(1, _FACDD, code)
-#define DD_OK S_OK
-#define DD_FALSE S_FALSE
+#define DD_OK                S_OK
+#define DD_FALSE             S_FALSE
 
 #define DDERR_ALREADYINITIALIZED           MAKE_DDHRESULT(5)
 #define DDERR_CANNOTATTACHSURFACE          MAKE_DDHRESULT(10)
@@ -297,113 +297,113 @@ extern const GUID IID_IDirectDrawSurface;
 #define DDLOCK_NODIRTYUPDATE           (0x00010000)
 
 typedef struct _DDCOLORKEY {
-    DWORD dwColorSpaceLowValue;
-    DWORD dwColorSpaceHighValue;
+  DWORD dwColorSpaceLowValue;
+  DWORD dwColorSpaceHighValue;
 } DDCOLORKEY, *LPDDCOLORKEY;
 
 typedef struct _DDSCAPS {
-    DWORD dwCaps;
+  DWORD dwCaps;
 } DDSCAPS, *LPDDSCAPS;
 
 typedef struct _DDPIXELFORMAT {
-    DWORD dwSize;
-    DWORD dwFlags;
-    DWORD dwFourCC;
-    union {
-        DWORD dwRGBBitCount;
-        DWORD dwYUVBitCount;
-        DWORD dwZBufferBitDepth;
-        DWORD dwAlphaBitDepth;
-    };
-    union {
-        DWORD dwRBitMask;
-        DWORD dwYBitMask;
-    };
-    union {
-        DWORD dwGBitMask;
-        DWORD dwUBitMask;
-    };
-    union {
-        DWORD dwBBitMask;
-        DWORD dwVBitMask;
-    };
-    union {
-        DWORD dwRGBAlphaBitMask;
-        DWORD dwYUVAlphaBitMask;
-        DWORD dwRGBZBitMask;
-        DWORD dwYUVZBitMask;
-    };
+  DWORD dwSize;
+  DWORD dwFlags;
+  DWORD dwFourCC;
+  union {
+    DWORD dwRGBBitCount;
+    DWORD dwYUVBitCount;
+    DWORD dwZBufferBitDepth;
+    DWORD dwAlphaBitDepth;
+  };
+  union {
+    DWORD dwRBitMask;
+    DWORD dwYBitMask;
+  };
+  union {
+    DWORD dwGBitMask;
+    DWORD dwUBitMask;
+  };
+  union {
+    DWORD dwBBitMask;
+    DWORD dwVBitMask;
+  };
+  union {
+    DWORD dwRGBAlphaBitMask;
+    DWORD dwYUVAlphaBitMask;
+    DWORD dwRGBZBitMask;
+    DWORD dwYUVZBitMask;
+  };
 } DDPIXELFORMAT, *LPDDPIXELFORMAT;
 
 // 108 bytes where pointers have 32 bits; larger on 64-bit systems, as with
 // the SDK. dwSize must hold sizeof(DDSURFACEDESC).
 typedef struct _DDSURFACEDESC {
-    DWORD dwSize;
-    DWORD dwFlags;
-    DWORD dwHeight;
-    DWORD dwWidth;
-    union {
-        LONG lPitch;
-        DWORD dwLinearSize;
-    };
-    DWORD dwBackBufferCount;
-    union {
-        DWORD dwMipMapCount;
-        DWORD dwZBufferBitDepth;
-        DWORD dwRefreshRate;
-    };
-    DWORD dwAlphaBitDepth;
-    DWORD dwReserved;
-    LPVOID lpSurface;
-    DDCOLORKEY ddckCKDestOverlay;
-    DDCOLORKEY ddckCKDestBlt;
-    DDCOLORKEY ddckCKSrcOverlay;
-    DDCOLORKEY ddckCKSrcBlt;
-    DDPIXELFORMAT ddpfPixelFormat;
-    DDSCAPS ddsCaps;
+  DWORD dwSize;
+  DWORD dwFlags;
+  DWORD dwHeight;
+  DWORD dwWidth;
+  union {
+    LONG lPitch;
+    DWORD dwLinearSize;
+  };
+  DWORD dwBackBufferCount;
+  union {
+    DWORD dwMipMapCount;
+    DWORD dwZBufferBitDepth;
+    DWORD dwRefreshRate;
+  };
+  DWORD dwAlphaBitDepth;
+  DWORD dwReserved;
+  LPVOID lpSurface;
+  DDCOLORKEY ddckCKDestOverlay;
+  DDCOLORKEY ddckCKDestBlt;
+  DDCOLORKEY ddckCKSrcOverlay;
+  DDCOLORKEY ddckCKSrcBlt;
+  DDPIXELFORMAT ddpfPixelFormat;
+  DDSCAPS ddsCaps;
 } DDSURFACEDESC, *LPDDSURFACEDESC;
 
 typedef struct _DDBLTFX {
-    DWORD dwSize;
-    DWORD dwDDFX;
-    DWORD dwROP;
-    DWORD dwDDROP;
-    DWORD dwRotationAngle;
-    DWORD dwZBufferOpCode;
-    DWORD dwZBufferLow;
-    DWORD dwZBufferHigh;
-    DWORD dwZBufferBaseDest;
-    DWORD dwZDestConstBitDepth;
-    union {
-        DWORD dwZDestConst;
-        LPDIRECTDRAWSURFACE lpDDSZBufferDest;
-    };
-    DWORD dwZSrcConstBitDepth;
-    union {
-        DWORD dwZSrcConst;
-        LPDIRECTDRAWSURFACE lpDDSZBufferSrc;
-    };
-    DWORD dwAlphaEdgeBlendBitDepth;
-    DWORD dwAlphaEdgeBlend;
-    DWORD dwReserved;
-    DWORD dwAlphaDestConstBitDepth;
-    union {
-        DWORD dwAlphaDestConst;
-        LPDIRECTDRAWSURFACE lpDDSAlphaDest;
-    };
-    DWORD dwAlphaSrcConstBitDepth;
-    union {
-        DWORD dwAlphaSrcConst;
-        LPDIRECTDRAWSURFACE lpDDSAlphaSrc;
-    };
-    union {
-        DWORD dwFillColor;
-        DWORD dwFillDepth;
-        DWORD dwFillPixel;
-        LPDIRECTDRAWSURFACE lpDDSPattern;
-    };
-    DDCOLORKEY ddckDestColorkey;
-    DDCOLORKEY ddckSrcColorkey;
+  DWORD dwSize;
+  DWORD dwDDFX;
+  DWORD dwROP;
+  DWORD dwDDROP;
+  DWORD dwRotationAngle;
+  DWORD dwZBufferOpCode;
+  DWORD dwZBufferLow;
+  DWORD dwZBufferHigh;
+  DWORD dwZBufferBaseDest;
+  DWORD dwZDestConstBitDepth;
+  union {
+    DWORD dwZDestConst;
+    LPDIRECTDRAWSURFACE lpDDSZBufferDest;
+  };
+  DWORD dwZSrcConstBitDepth;
+  union {
+    DWORD dwZSrcConst;
+    LPDIRECTDRAWSURFACE lpDDSZBufferSrc;
+  };
+  DWORD dwAlphaEdgeBlendBitDepth;
+  DWORD dwAlphaEdgeBlend;
+  DWORD dwReserved;
+  DWORD dwAlphaDestConstBitDepth;
+  union {
+    DWORD dwAlphaDestConst;
+    LPDIRECTDRAWSURFACE lpDDSAlphaDest;
+  };
+  DWORD dwAlphaSrcConstBitDepth;
+  union {
+    DWORD dwAlphaSrcConst;
+    LPDIRECTDRAWSURFACE lpDDSAlphaSrc;
+  };
+  union {
+    DWORD dwFillColor;
+    DWORD dwFillDepth;
+    DWORD dwFillPixel;
+    LPDIRECTDRAWSURFACE lpDDSPattern;
+  };
+  DDCOLORKEY ddckDestColorkey;
+  DDCOLORKEY ddckSrcColorkey;
 } DDBLTFX, *LPDDBLTFX;
 
 typedef struct _DDBLTBATCH* LPDDBLTBATCH;
@@ -412,75 +412,75 @@ typedef HRESULT (*LPDDENUMMODESCALLBACK)(LPDDSURFACEDESC, LPVOID);
 typedef HRESULT (*LPDDENUMSURFACESCALLBACK)(LPDIRECTDRAWSURFACE, LPDDSURFACEDESC, LPVOID);
 
 struct IDirectDraw : IUnknown {
-    virtual HRESULT Compact() = 0;
-    virtual HRESULT CreateClipper(DWORD dwFlags, LPDIRECTDRAWCLIPPER* lplpDDClipper, IUnknown* pUnkOuter) = 0;
-    virtual HRESULT CreatePalette(DWORD dwFlags, LPPALETTEENTRY lpColorTable, LPDIRECTDRAWPALETTE* lplpDDPalette,
-                                  IUnknown* pUnkOuter) = 0;
-    virtual HRESULT CreateSurface(LPDDSURFACEDESC lpDDSurfaceDesc, LPDIRECTDRAWSURFACE* lplpDDSurface,
-                                  IUnknown* pUnkOuter) = 0;
-    virtual HRESULT DuplicateSurface(LPDIRECTDRAWSURFACE lpDDSurface, LPDIRECTDRAWSURFACE* lplpDupDDSurface) = 0;
-    virtual HRESULT EnumDisplayModes(DWORD dwFlags, LPDDSURFACEDESC lpDDSurfaceDesc, LPVOID lpContext,
-                                     LPDDENUMMODESCALLBACK lpEnumModesCallback) = 0;
-    virtual HRESULT EnumSurfaces(DWORD dwFlags, LPDDSURFACEDESC lpDDSD, LPVOID lpContext,
-                                 LPDDENUMSURFACESCALLBACK lpEnumSurfacesCallback) = 0;
-    virtual HRESULT FlipToGDISurface() = 0;
-    virtual HRESULT GetCaps(LPDDCAPS lpDDDriverCaps, LPDDCAPS lpDDHELCaps) = 0;
-    virtual HRESULT GetDisplayMode(LPDDSURFACEDESC lpDDSurfaceDesc) = 0;
-    virtual HRESULT GetFourCCCodes(LPDWORD lpNumCodes, LPDWORD lpCodes) = 0;
-    virtual HRESULT GetGDISurface(LPDIRECTDRAWSURFACE* lplpGDIDDSurface) = 0;
-    virtual HRESULT GetMonitorFrequency(LPDWORD lpdwFrequency) = 0;
-    virtual HRESULT GetScanLine(LPDWORD lpdwScanLine) = 0;
-    virtual HRESULT GetVerticalBlankStatus(BOOL* lpbIsInVB) = 0;
-    virtual HRESULT Initialize(GUID* lpGUID) = 0;
-    virtual HRESULT RestoreDisplayMode() = 0;
-    virtual HRESULT SetCooperativeLevel(HWND hWnd, DWORD dwFlags) = 0;
-    virtual HRESULT SetDisplayMode(DWORD dwWidth, DWORD dwHeight, DWORD dwBPP) = 0;
-    virtual HRESULT WaitForVerticalBlank(DWORD dwFlags, HANDLE hEvent) = 0;
+  virtual HRESULT Compact() = 0;
+  virtual HRESULT CreateClipper(DWORD dwFlags, LPDIRECTDRAWCLIPPER* lplpDDClipper, IUnknown* pUnkOuter) = 0;
+  virtual HRESULT CreatePalette(DWORD dwFlags, LPPALETTEENTRY lpColorTable, LPDIRECTDRAWPALETTE* lplpDDPalette,
+                                IUnknown* pUnkOuter) = 0;
+  virtual HRESULT CreateSurface(LPDDSURFACEDESC lpDDSurfaceDesc, LPDIRECTDRAWSURFACE* lplpDDSurface,
+                                IUnknown* pUnkOuter) = 0;
+  virtual HRESULT DuplicateSurface(LPDIRECTDRAWSURFACE lpDDSurface, LPDIRECTDRAWSURFACE* lplpDupDDSurface) = 0;
+  virtual HRESULT EnumDisplayModes(DWORD dwFlags, LPDDSURFACEDESC lpDDSurfaceDesc, LPVOID lpContext,
+                                   LPDDENUMMODESCALLBACK lpEnumModesCallback) = 0;
+  virtual HRESULT EnumSurfaces(DWORD dwFlags, LPDDSURFACEDESC lpDDSD, LPVOID lpContext,
+                               LPDDENUMSURFACESCALLBACK lpEnumSurfacesCallback) = 0;
+  virtual HRESULT FlipToGDISurface() = 0;
+  virtual HRESULT GetCaps(LPDDCAPS lpDDDriverCaps, LPDDCAPS lpDDHELCaps) = 0;
+  virtual HRESULT GetDisplayMode(LPDDSURFACEDESC lpDDSurfaceDesc) = 0;
+  virtual HRESULT GetFourCCCodes(LPDWORD lpNumCodes, LPDWORD lpCodes) = 0;
+  virtual HRESULT GetGDISurface(LPDIRECTDRAWSURFACE* lplpGDIDDSurface) = 0;
+  virtual HRESULT GetMonitorFrequency(LPDWORD lpdwFrequency) = 0;
+  virtual HRESULT GetScanLine(LPDWORD lpdwScanLine) = 0;
+  virtual HRESULT GetVerticalBlankStatus(BOOL* lpbIsInVB) = 0;
+  virtual HRESULT Initialize(GUID* lpGUID) = 0;
+  virtual HRESULT RestoreDisplayMode() = 0;
+  virtual HRESULT SetCooperativeLevel(HWND hWnd, DWORD dwFlags) = 0;
+  virtual HRESULT SetDisplayMode(DWORD dwWidth, DWORD dwHeight, DWORD dwBPP) = 0;
+  virtual HRESULT WaitForVerticalBlank(DWORD dwFlags, HANDLE hEvent) = 0;
 
-protected:
-    ~IDirectDraw() = default;
+ protected:
+  ~IDirectDraw() = default;
 };
 
 struct IDirectDrawSurface : IUnknown {
-    virtual HRESULT AddAttachedSurface(LPDIRECTDRAWSURFACE lpDDSAttachedSurface) = 0;
-    virtual HRESULT AddOverlayDirtyRect(LPRECT lpRect) = 0;
-    virtual HRESULT Blt(LPRECT lpDestRect, LPDIRECTDRAWSURFACE lpDDSrcSurface, LPRECT lpSrcRect, DWORD dwFlags,
-                        LPDDBLTFX lpDDBltFx) = 0;
-    virtual HRESULT BltBatch(LPDDBLTBATCH lpDDBltBatch, DWORD dwCount, DWORD dwFlags) = 0;
-    virtual HRESULT BltFast(DWORD dwX, DWORD dwY, LPDIRECTDRAWSURFACE lpDDSrcSurface, LPRECT lpSrcRect,
-                            DWORD dwTrans) = 0;
-    virtual HRESULT DeleteAttachedSurface(DWORD dwFlags, LPDIRECTDRAWSURFACE lpDDSAttachedSurface) = 0;
-    virtual HRESULT EnumAttachedSurfaces(LPVOID lpContext, LPDDENUMSURFACESCALLBACK lpEnumSurfacesCallback) = 0;
-    virtual HRESULT EnumOverlayZOrders(DWORD dwFlags, LPVOID lpContext, LPDDENUMSURFACESCALLBACK lpfnCallback) = 0;
-    virtual HRESULT Flip(LPDIRECTDRAWSURFACE lpDDSurfaceTargetOverride, DWORD dwFlags) = 0;
-    virtual HRESULT GetAttachedSurface(LPDDSCAPS lpDDSCaps, LPDIRECTDRAWSURFACE* lplpDDAttachedSurface) = 0;
-    virtual HRESULT GetBltStatus(DWORD dwFlags) = 0;
-    virtual HRESULT GetCaps(LPDDSCAPS lpDDSCaps) = 0;
-    virtual HRESULT GetClipper(LPDIRECTDRAWCLIPPER* lplpDDClipper) = 0;
-    virtual HRESULT GetColorKey(DWORD dwFlags, LPDDCOLORKEY lpDDColorKey) = 0;
-    virtual HRESULT GetDC(HDC* lphDC) = 0;
-    virtual HRESULT GetFlipStatus(DWORD dwFlags) = 0;
-    virtual HRESULT GetOverlayPosition(LPLONG lplX, LPLONG lplY) = 0;
-    virtual HRESULT GetPalette(LPDIRECTDRAWPALETTE* lplpDDPalette) = 0;
-    virtual HRESULT GetPixelFormat(LPDDPIXELFORMAT lpDDPixelFormat) = 0;
-    virtual HRESULT GetSurfaceDesc(LPDDSURFACEDESC lpDDSurfaceDesc) = 0;
-    virtual HRESULT Initialize(LPDIRECTDRAW lpDD, LPDDSURFACEDESC lpDDSurfaceDesc) = 0;
-    virtual HRESULT IsLost() = 0;
-    virtual HRESULT Lock(LPRECT lpDestRect, LPDDSURFACEDESC lpDDSurfaceDesc, DWORD dwFlags, HANDLE hEvent) = 0;
-    virtual HRESULT ReleaseDC(HDC hDC) = 0;
-    virtual HRESULT Restore() = 0;
-    virtual HRESULT SetClipper(LPDIRECTDRAWCLIPPER lpDDClipper) = 0;
-    virtual HRESULT SetColorKey(DWORD dwFlags, LPDDCOLORKEY lpDDColorKey) = 0;
-    virtual HRESULT SetOverlayPosition(LONG lX, LONG lY) = 0;
-    virtual HRESULT SetPalette(LPDIRECTDRAWPALETTE lpDDPalette) = 0;
-    virtual HRESULT Unlock(LPVOID lpSurfaceData) = 0;
-    virtual HRESULT UpdateOverlay(LPRECT lpSrcRect, LPDIRECTDRAWSURFACE lpDDDestSurface, LPRECT lpDestRect,
-                                  DWORD dwFlags, LPDDOVERLAYFX lpDDOverlayFx) = 0;
-    virtual HRESULT UpdateOverlayDisplay(DWORD dwFlags) = 0;
-    virtual HRESULT UpdateOverlayZOrder(DWORD dwFlags, LPDIRECTDRAWSURFACE lpDDSReference) = 0;
+  virtual HRESULT AddAttachedSurface(LPDIRECTDRAWSURFACE lpDDSAttachedSurface) = 0;
+  virtual HRESULT AddOverlayDirtyRect(LPRECT lpRect) = 0;
+  virtual HRESULT Blt(LPRECT lpDestRect, LPDIRECTDRAWSURFACE lpDDSrcSurface, LPRECT lpSrcRect, DWORD dwFlags,
+                      LPDDBLTFX lpDDBltFx) = 0;
+  virtual HRESULT BltBatch(LPDDBLTBATCH lpDDBltBatch, DWORD dwCount, DWORD dwFlags) = 0;
+  virtual HRESULT BltFast(DWORD dwX, DWORD dwY, LPDIRECTDRAWSURFACE lpDDSrcSurface, LPRECT lpSrcRect,
+                          DWORD dwTrans) = 0;
+  virtual HRESULT DeleteAttachedSurface(DWORD dwFlags, LPDIRECTDRAWSURFACE lpDDSAttachedSurface) = 0;
+  virtual HRESULT EnumAttachedSurfaces(LPVOID lpContext, LPDDENUMSURFACESCALLBACK lpEnumSurfacesCallback) = 0;
+  virtual HRESULT EnumOverlayZOrders(DWORD dwFlags, LPVOID lpContext, LPDDENUMSURFACESCALLBACK lpfnCallback) = 0;
+  virtual HRESULT Flip(LPDIRECTDRAWSURFACE lpDDSurfaceTargetOverride, DWORD dwFlags) = 0;
+  virtual HRESULT GetAttachedSurface(LPDDSCAPS lpDDSCaps, LPDIRECTDRAWSURFACE* lplpDDAttachedSurface) = 0;
+  virtual HRESULT GetBltStatus(DWORD dwFlags) = 0;
+  virtual HRESULT GetCaps(LPDDSCAPS lpDDSCaps) = 0;
+  virtual HRESULT GetClipper(LPDIRECTDRAWCLIPPER* lplpDDClipper) = 0;
+  virtual HRESULT GetColorKey(DWORD dwFlags, LPDDCOLORKEY lpDDColorKey) = 0;
+  virtual HRESULT GetDC(HDC* lphDC) = 0;
+  virtual HRESULT GetFlipStatus(DWORD dwFlags) = 0;
+  virtual HRESULT GetOverlayPosition(LPLONG lplX, LPLONG lplY) = 0;
+  virtual HRESULT GetPalette(LPDIRECTDRAWPALETTE* lplpDDPalette) = 0;
+  virtual HRESULT GetPixelFormat(LPDDPIXELFORMAT lpDDPixelFormat) = 0;
+  virtual HRESULT GetSurfaceDesc(LPDDSURFACEDESC lpDDSurfaceDesc) = 0;
+  virtual HRESULT Initialize(LPDIRECTDRAW lpDD, LPDDSURFACEDESC lpDDSurfaceDesc) = 0;
+  virtual HRESULT IsLost() = 0;
+  virtual HRESULT Lock(LPRECT lpDestRect, LPDDSURFACEDESC lpDDSurfaceDesc, DWORD dwFlags, HANDLE hEvent) = 0;
+  virtual HRESULT ReleaseDC(HDC hDC) = 0;
+  virtual HRESULT Restore() = 0;
+  virtual HRESULT SetClipper(LPDIRECTDRAWCLIPPER lpDDClipper) = 0;
+  virtual HRESULT SetColorKey(DWORD dwFlags, LPDDCOLORKEY lpDDColorKey) = 0;
+  virtual HRESULT SetOverlayPosition(LONG lX, LONG lY) = 0;
+  virtual HRESULT SetPalette(LPDIRECTDRAWPALETTE lpDDPalette) = 0;
+  virtual HRESULT Unlock(LPVOID lpSurfaceData) = 0;
+  virtual HRESULT UpdateOverlay(LPRECT lpSrcRect, LPDIRECTDRAWSURFACE lpDDDestSurface, LPRECT lpDestRect, DWORD dwFlags,
+                                LPDDOVERLAYFX lpDDOverlayFx) = 0;
+  virtual HRESULT UpdateOverlayDisplay(DWORD dwFlags) = 0;
+  virtual HRESULT UpdateOverlayZOrder(DWORD dwFlags, LPDIRECTDRAWSURFACE lpDDSReference) = 0;
 
-protected:
-    ~IDirectDrawSurface() = default;
+ protected:
+  ~IDirectDrawSurface() = default;
 };
 
 // lpGUID null = the default display driver; pUnkOuter must be null.

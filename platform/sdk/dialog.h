@@ -10,57 +10,57 @@
 typedef INT_PTR (*DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 
 // Messages of dialogs and controls.
-#define WM_DRAWITEM 0x002B
-#define WM_GETICON 0x007F
-#define WM_SETICON 0x0080
+#define WM_DRAWITEM    0x002B
+#define WM_GETICON     0x007F
+#define WM_SETICON     0x0080
 #define WM_CTLCOLORBTN 0x0135
-#define STM_SETIMAGE 0x0172
-#define STM_GETIMAGE 0x0173
+#define STM_SETIMAGE   0x0172
+#define STM_GETIMAGE   0x0173
 
 // WM_SETICON sizes.
 #define ICON_SMALL 0
-#define ICON_BIG 1
+#define ICON_BIG   1
 
 // Dialog styles.
-#define DS_ABSALIGN 0x0001L
-#define DS_SYSMODAL 0x0002L
-#define DS_LOCALEDIT 0x0020L
-#define DS_SETFONT 0x0040L
-#define DS_MODALFRAME 0x0080L
-#define DS_NOIDLEMSG 0x0100L
+#define DS_ABSALIGN      0x0001L
+#define DS_SYSMODAL      0x0002L
+#define DS_LOCALEDIT     0x0020L
+#define DS_SETFONT       0x0040L
+#define DS_MODALFRAME    0x0080L
+#define DS_NOIDLEMSG     0x0100L
 #define DS_SETFOREGROUND 0x0200L
-#define DS_3DLOOK 0x0004L
-#define DS_FIXEDSYS 0x0008L
-#define DS_NOFAILCREATE 0x0010L
-#define DS_CONTROL 0x0400L
-#define DS_CENTER 0x0800L
-#define DS_CENTERMOUSE 0x1000L
-#define DS_CONTEXTHELP 0x2000L
-#define DS_SHELLFONT (DS_SETFONT | DS_FIXEDSYS)
+#define DS_3DLOOK        0x0004L
+#define DS_FIXEDSYS      0x0008L
+#define DS_NOFAILCREATE  0x0010L
+#define DS_CONTROL       0x0400L
+#define DS_CENTER        0x0800L
+#define DS_CENTERMOUSE   0x1000L
+#define DS_CONTEXTHELP   0x2000L
+#define DS_SHELLFONT     (DS_SETFONT | DS_FIXEDSYS)
 
 // Button styles and notifications.
-#define BS_PUSHBUTTON 0x00000000L
+#define BS_PUSHBUTTON    0x00000000L
 #define BS_DEFPUSHBUTTON 0x00000001L
-#define BS_OWNERDRAW 0x0000000BL
-#define BS_TYPEMASK 0x0000000FL
-#define BN_CLICKED 0
+#define BS_OWNERDRAW     0x0000000BL
+#define BS_TYPEMASK      0x0000000FL
+#define BN_CLICKED       0
 
 // Static styles.
-#define SS_LEFT 0x00000000L
-#define SS_ICON 0x00000003L
-#define SS_BITMAP 0x0000000EL
-#define SS_TYPEMASK 0x0000001FL
-#define SS_NOTIFY 0x00000100L
-#define SS_CENTERIMAGE 0x00000200L
+#define SS_LEFT            0x00000000L
+#define SS_ICON            0x00000003L
+#define SS_BITMAP          0x0000000EL
+#define SS_TYPEMASK        0x0000001FL
+#define SS_NOTIFY          0x00000100L
+#define SS_CENTERIMAGE     0x00000200L
 #define SS_REALSIZECONTROL 0x00000040L
 
 typedef struct tagPAINTSTRUCT {
-    HDC hdc;
-    BOOL fErase;
-    RECT rcPaint;
-    BOOL fRestore;
-    BOOL fIncUpdate;
-    BYTE rgbReserved[32];
+  HDC hdc;
+  BOOL fErase;
+  RECT rcPaint;
+  BOOL fRestore;
+  BOOL fIncUpdate;
+  BYTE rgbReserved[32];
 } PAINTSTRUCT, *PPAINTSTRUCT, *LPPAINTSTRUCT;
 
 // Runs a modal dialog from a template resource of `hInstance` (NULL: the

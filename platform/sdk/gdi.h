@@ -6,35 +6,35 @@
 #include "platform/sdk/base.h"
 
 typedef struct tagBITMAP {
-    LONG bmType;
-    LONG bmWidth;
-    LONG bmHeight;
-    LONG bmWidthBytes;
-    WORD bmPlanes;
-    WORD bmBitsPixel;
-    LPVOID bmBits;
+  LONG bmType;
+  LONG bmWidth;
+  LONG bmHeight;
+  LONG bmWidthBytes;
+  WORD bmPlanes;
+  WORD bmBitsPixel;
+  LPVOID bmBits;
 } BITMAP, *PBITMAP, *LPBITMAP;
 
 // Resource types.
-#define RT_BITMAP MAKEINTRESOURCE(2)
-#define RT_ICON MAKEINTRESOURCE(3)
+#define RT_BITMAP     MAKEINTRESOURCE(2)
+#define RT_ICON       MAKEINTRESOURCE(3)
 #define RT_GROUP_ICON MAKEINTRESOURCE(14)
 
 // LoadImageA.
-#define IMAGE_BITMAP 0
-#define IMAGE_ICON 1
-#define IMAGE_CURSOR 2
-#define LR_DEFAULTCOLOR 0x0000
-#define LR_DEFAULTSIZE 0x0040
+#define IMAGE_BITMAP        0
+#define IMAGE_ICON          1
+#define IMAGE_CURSOR        2
+#define LR_DEFAULTCOLOR     0x0000
+#define LR_DEFAULTSIZE      0x0040
 #define LR_CREATEDIBSECTION 0x2000
-#define LR_SHARED 0x8000
+#define LR_SHARED           0x8000
 
 // System icons and cursors (module NULL).
 #define IDI_APPLICATION MAKEINTRESOURCE(32512)
-#define IDC_ARROW MAKEINTRESOURCE(32512)
+#define IDC_ARROW       MAKEINTRESOURCE(32512)
 
 // Raster operations and colours.
-#define SRCCOPY (DWORD)0x00CC0020
+#define SRCCOPY     (DWORD)0x00CC0020
 #define CLR_INVALID 0xFFFFFFFF
 
 HANDLE WINAPI LoadImageA(HINSTANCE hInst, LPCSTR name, UINT type, int cx, int cy, UINT fuLoad);

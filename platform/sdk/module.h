@@ -9,7 +9,7 @@ BOOL WINAPI FreeLibrary(HMODULE hLibModule);
 HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName);
 
 // Error codes of a failed LoadLibraryA (GetLastError).
-#define ERROR_MOD_NOT_FOUND 126L
+#define ERROR_MOD_NOT_FOUND  126L
 #define ERROR_BAD_EXE_FORMAT 193L
 
 // The program's entry function, which every program defines. Outside Windows

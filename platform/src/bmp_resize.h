@@ -7,7 +7,7 @@
 // takes from `sourceSize`, nearest neighbour at pixel centres; the identity
 // when the sizes are equal.
 inline int NearestSourceIndex(int index, int destSize, int sourceSize) {
-    return static_cast<int>((2 * static_cast<int64_t>(index) + 1) * sourceSize / (2 * static_cast<int64_t>(destSize)));
+  return static_cast<int>((2 * static_cast<int64_t>(index) + 1) * sourceSize / (2 * static_cast<int64_t>(destSize)));
 }
 
 // `resized` becomes `source` scaled to width x height (both > 0), nearest

@@ -10,10 +10,10 @@ constexpr uint64_t kFileTimeUnixEpoch = 116444736000000000ULL;
 DWORD GetTickCount() { return static_cast<DWORD>(ClockMilliseconds()); }
 
 void GetSystemTimeAsFileTime(LPFILETIME lpSystemTimeAsFileTime) {
-    if (lpSystemTimeAsFileTime == nullptr) return;
-    const uint64_t fileTime = kFileTimeUnixEpoch + static_cast<uint64_t>(ClockCalendarMicroseconds()) * 10;
-    lpSystemTimeAsFileTime->dwLowDateTime = static_cast<DWORD>(fileTime);
-    lpSystemTimeAsFileTime->dwHighDateTime = static_cast<DWORD>(fileTime >> 32);
+  if (lpSystemTimeAsFileTime == nullptr) return;
+  const uint64_t fileTime = kFileTimeUnixEpoch + static_cast<uint64_t>(ClockCalendarMicroseconds()) * 10;
+  lpSystemTimeAsFileTime->dwLowDateTime = static_cast<DWORD>(fileTime);
+  lpSystemTimeAsFileTime->dwHighDateTime = static_cast<DWORD>(fileTime >> 32);
 }
 
 void Sleep(DWORD dwMilliseconds) { ClockSleep(dwMilliseconds); }

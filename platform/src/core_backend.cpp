@@ -8,16 +8,16 @@
 #include "platform/src/headless_state.h"
 
 bool PlatformHeadless() {
-    if (HeadlessForcedByTest()) return true;
-    static const bool fromEnvironment = [] {
-        const char* value = std::getenv("TARNWICKET_HEADLESS");
-        return value != nullptr && std::strcmp(value, "1") == 0;
-    }();
-    return fromEnvironment;
+  if (HeadlessForcedByTest()) return true;
+  static const bool fromEnvironment = [] {
+    const char* value = std::getenv("TARNWICKET_HEADLESS");
+    return value != nullptr && std::strcmp(value, "1") == 0;
+  }();
+  return fromEnvironment;
 }
 
 void PlatformFail(const char* function, const char* what) {
-    std::fprintf(stderr, "platform: %s: %s\n", function, what);
-    std::fflush(stderr);
-    std::abort();
+  std::fprintf(stderr, "platform: %s: %s\n", function, what);
+  std::fflush(stderr);
+  std::abort();
 }

@@ -7,19 +7,19 @@
 #include <cstdint>
 
 struct PixelRect {
-    uint8_t* pixels;  // first pixel of the rectangle
-    int pitch;        // bytes from one row to the next
+  uint8_t* pixels;  // first pixel of the rectangle
+  int pitch;        // bytes from one row to the next
 };
 
 struct ConstPixelRect {
-    const uint8_t* pixels;
-    int pitch;
+  const uint8_t* pixels;
+  int pitch;
 };
 
 // Source colour key: pixels whose 24-bit colour lies in low..high are skipped.
 struct ColorKeyRange {
-    uint32_t low;
-    uint32_t high;
+  uint32_t low;
+  uint32_t high;
 };
 
 void CopyPixels(PixelRect destination, ConstPixelRect source, int width, int height);

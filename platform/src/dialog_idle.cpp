@@ -6,8 +6,8 @@
 namespace {
 
 DialogIdleHandler& Handler() {
-    static DialogIdleHandler handler;
-    return handler;
+  static DialogIdleHandler handler;
+  return handler;
 }
 
 }  // namespace
@@ -15,7 +15,7 @@ DialogIdleHandler& Handler() {
 void SetDialogIdleHandler(DialogIdleHandler handler) { Handler() = std::move(handler); }
 
 bool RunDialogIdleHandler(HWND dialog) {
-    // A copy: the handler may replace itself while it runs.
-    DialogIdleHandler handler = Handler();
-    return handler && handler(dialog);
+  // A copy: the handler may replace itself while it runs.
+  DialogIdleHandler handler = Handler();
+  return handler && handler(dialog);
 }

@@ -12,26 +12,26 @@
 extern const char kDialogClassName[];
 
 struct DialogWindow {
-    HWND window = nullptr;
-    HWND owner = nullptr;  // disabled while the dialog runs
-    DLGPROC procedure = nullptr;
-    int width = 0;  // client pixels
-    int height = 0;
-    std::vector<uint32_t> pixels;  // 0x00RRGGBB, rows top-down
-    bool erased = false;           // the background has been painted once
-    bool framePending = false;     // pixels changed since they were last shown
-    std::vector<RECT> pendingRects;  // control areas to compose again
-    bool ended = false;
-    INT_PTR result = 0;
-    HICON icons[2] = {nullptr, nullptr};  // ICON_SMALL, ICON_BIG
+  HWND window = nullptr;
+  HWND owner = nullptr;  // disabled while the dialog runs
+  DLGPROC procedure = nullptr;
+  int width = 0;  // client pixels
+  int height = 0;
+  std::vector<uint32_t> pixels;    // 0x00RRGGBB, rows top-down
+  bool erased = false;             // the background has been painted once
+  bool framePending = false;       // pixels changed since they were last shown
+  std::vector<RECT> pendingRects;  // control areas to compose again
+  bool ended = false;
+  INT_PTR result = 0;
+  HICON icons[2] = {nullptr, nullptr};  // ICON_SMALL, ICON_BIG
 };
 
 struct DialogControl {
-    enum class Kind { OwnerDrawnButton, BitmapStatic };
-    Kind kind = Kind::BitmapStatic;
-    HBITMAP image = nullptr;
-    bool ownsImage = false;  // loaded from the template; freed by the control
-    bool pressed = false;    // a button holding the mouse
+  enum class Kind { OwnerDrawnButton, BitmapStatic };
+  Kind kind = Kind::BitmapStatic;
+  HBITMAP image = nullptr;
+  bool ownsImage = false;  // loaded from the template; freed by the control
+  bool pressed = false;    // a button holding the mouse
 };
 
 DialogWindow* FindDialogWindow(HWND window);

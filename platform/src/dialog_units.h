@@ -8,9 +8,9 @@ constexpr int kDialogBaseUnitY = 13;
 
 // value * numerator / denominator rounded half away from zero.
 constexpr int MultiplyDivideRounded(int value, int numerator, int denominator) {
-    const long long product = static_cast<long long>(value) * numerator;
-    const long long half = denominator / 2;
-    return static_cast<int>(product >= 0 ? (product + half) / denominator : -((-product + half) / denominator));
+  const long long product = static_cast<long long>(value) * numerator;
+  const long long half = denominator / 2;
+  return static_cast<int>(product >= 0 ? (product + half) / denominator : -((-product + half) / denominator));
 }
 
 constexpr int DialogUnitsToPixelsX(int units) { return MultiplyDivideRounded(units, kDialogBaseUnitX, 4); }

@@ -10,9 +10,9 @@
 constexpr uint32_t kIconImageTag = 0x4E4F4349u;  // "ICON"
 
 struct IconImage {
-    uint32_t tag = kIconImageTag;
-    int width = 0;   // of the group's first image
-    int height = 0;
+  uint32_t tag = kIconImageTag;
+  int width = 0;  // of the group's first image
+  int height = 0;
 };
 
 // The icon behind a handle, or null when the handle is none.

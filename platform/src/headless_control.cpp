@@ -11,34 +11,34 @@
 namespace {
 
 struct HeadlessState {
-    int presentedFrames = 0;
-    headless::Frame lastFrame;
-    std::vector<headless::MessageBoxRecord> messageBoxes;
-    std::deque<int> queuedAnswers;
-    std::vector<headless::SoundRecord> sounds;
+  int presentedFrames = 0;
+  headless::Frame lastFrame;
+  std::vector<headless::MessageBoxRecord> messageBoxes;
+  std::deque<int> queuedAnswers;
+  std::vector<headless::SoundRecord> sounds;
 };
 
 bool forcedByTest = false;
 
 HeadlessState& State() {
-    static HeadlessState state;
-    return state;
+  static HeadlessState state;
+  return state;
 }
 
 // The button a message box of this type answers with by default.
 int DefaultAnswer(UINT type) {
-    static const int buttons[][3] = {
-        {IDOK, IDOK, IDOK},            // MB_OK
-        {IDOK, IDCANCEL, IDCANCEL},    // MB_OKCANCEL
-        {IDABORT, IDRETRY, IDIGNORE},  // MB_ABORTRETRYIGNORE
-        {IDYES, IDNO, IDCANCEL},       // MB_YESNOCANCEL
-        {IDYES, IDNO, IDNO},           // MB_YESNO
-        {IDRETRY, IDCANCEL, IDCANCEL}, // MB_RETRYCANCEL
-    };
-    const UINT kind = type & MB_TYPEMASK;
-    const UINT defaultButton = (type & MB_DEFMASK) >> 8;
-    if (kind > 5 || defaultButton > 2) return IDOK;
-    return buttons[kind][defaultButton];
+  static const int buttons[][3] = {
+      {IDOK, IDOK, IDOK},             // MB_OK
+      {IDOK, IDCANCEL, IDCANCEL},     // MB_OKCANCEL
+      {IDABORT, IDRETRY, IDIGNORE},   // MB_ABORTRETRYIGNORE
+      {IDYES, IDNO, IDCANCEL},        // MB_YESNOCANCEL
+      {IDYES, IDNO, IDNO},            // MB_YESNO
+      {IDRETRY, IDCANCEL, IDCANCEL},  // MB_RETRYCANCEL
+  };
+  const UINT kind = type & MB_TYPEMASK;
+  const UINT defaultButton = (type & MB_DEFMASK) >> 8;
+  if (kind > 5 || defaultButton > 2) return IDOK;
+  return buttons[kind][defaultButton];
 }
 
 }  // namespace
@@ -46,46 +46,46 @@ int DefaultAnswer(UINT type) {
 bool HeadlessForcedByTest() { return forcedByTest; }
 
 void HeadlessStoreFrame(const uint32_t* pixels, int width, int height, int pitch) {
-    HeadlessState& state = State();
-    headless::Frame& frame = state.lastFrame;
-    frame.width = width;
-    frame.height = height;
-    frame.pixels.resize(static_cast<size_t>(width) * height);
-    for (int y = 0; y < height; ++y) {
-        const auto* row = reinterpret_cast<const uint32_t*>(reinterpret_cast<const uint8_t*>(pixels) +
-                                                            static_cast<size_t>(y) * pitch);
-        for (int x = 0; x < width; ++x) frame.pixels[static_cast<size_t>(y) * width + x] = row[x] & 0x00FFFFFFu;
-    }
-    ++state.presentedFrames;
+  HeadlessState& state = State();
+  headless::Frame& frame = state.lastFrame;
+  frame.width = width;
+  frame.height = height;
+  frame.pixels.resize(static_cast<size_t>(width) * height);
+  for (int y = 0; y < height; ++y) {
+    const auto* row =
+        reinterpret_cast<const uint32_t*>(reinterpret_cast<const uint8_t*>(pixels) + static_cast<size_t>(y) * pitch);
+    for (int x = 0; x < width; ++x) frame.pixels[static_cast<size_t>(y) * width + x] = row[x] & 0x00FFFFFFu;
+  }
+  ++state.presentedFrames;
 }
 
 int HeadlessAnswerMessageBox(HWND owner, const char* text, const char* caption, UINT type) {
-    HeadlessState& state = State();
-    int answer = DefaultAnswer(type);
-    if (!state.queuedAnswers.empty()) {
-        answer = state.queuedAnswers.front();
-        state.queuedAnswers.pop_front();
-    }
-    headless::MessageBoxRecord record;
-    record.owner = owner;
-    record.text = text != nullptr ? text : "";
-    record.caption = caption != nullptr ? caption : "Error";
-    record.type = type;
-    record.answer = answer;
-    state.messageBoxes.push_back(record);
-    return answer;
+  HeadlessState& state = State();
+  int answer = DefaultAnswer(type);
+  if (!state.queuedAnswers.empty()) {
+    answer = state.queuedAnswers.front();
+    state.queuedAnswers.pop_front();
+  }
+  headless::MessageBoxRecord record;
+  record.owner = owner;
+  record.text = text != nullptr ? text : "";
+  record.caption = caption != nullptr ? caption : "Error";
+  record.type = type;
+  record.answer = answer;
+  state.messageBoxes.push_back(record);
+  return answer;
 }
 
 void HeadlessLogSound(LPCSTR sound, HMODULE module, DWORD flags) {
-    headless::SoundRecord record;
-    record.module = module;
-    if (sound != nullptr && IS_INTRESOURCE(sound))
-        record.resourceId = static_cast<unsigned>(reinterpret_cast<uintptr_t>(sound));
-    else if (sound != nullptr)
-        record.name = sound;
-    record.flags = flags;
-    record.timeMs = ClockMilliseconds();
-    State().sounds.push_back(record);
+  headless::SoundRecord record;
+  record.module = module;
+  if (sound != nullptr && IS_INTRESOURCE(sound))
+    record.resourceId = static_cast<unsigned>(reinterpret_cast<uintptr_t>(sound));
+  else if (sound != nullptr)
+    record.name = sound;
+  record.flags = flags;
+  record.timeMs = ClockMilliseconds();
+  State().sounds.push_back(record);
 }
 
 namespace headless {
@@ -93,18 +93,18 @@ namespace headless {
 void Enable() { forcedByTest = true; }
 
 void Reset() {
-    WindowSystemReset();
-    DirectDrawResetLostMarks();
-    CursorReset();
-    VirtualClockReset();
-    HeadlessState& state = State();
-    state.presentedFrames = 0;
-    state.lastFrame.width = 0;
-    state.lastFrame.height = 0;
-    state.lastFrame.pixels.clear();
-    state.messageBoxes.clear();
-    state.queuedAnswers.clear();
-    state.sounds.clear();
+  WindowSystemReset();
+  DirectDrawResetLostMarks();
+  CursorReset();
+  VirtualClockReset();
+  HeadlessState& state = State();
+  state.presentedFrames = 0;
+  state.lastFrame.width = 0;
+  state.lastFrame.height = 0;
+  state.lastFrame.pixels.clear();
+  state.messageBoxes.clear();
+  state.queuedAnswers.clear();
+  state.sounds.clear();
 }
 
 void AdvanceClock(uint32_t milliseconds) { VirtualClockAdvance(milliseconds); }
@@ -115,8 +115,8 @@ void KeyDown(int virtualKey) { InputKey(virtualKey, true, false); }
 void KeyUp(int virtualKey) { InputKey(virtualKey, false, false); }
 void KeyRepeat(int virtualKey) { InputKey(virtualKey, true, true); }
 void KeyPress(int virtualKey) {
-    KeyDown(virtualKey);
-    KeyUp(virtualKey);
+  KeyDown(virtualKey);
+  KeyUp(virtualKey);
 }
 
 void MouseMove(HWND window, int x, int y) { InputMouseMove(window, x, y); }
@@ -128,17 +128,17 @@ int PresentedFrameCount() { return State().presentedFrames; }
 const Frame& LastFrame() { return State().lastFrame; }
 
 bool SaveLastFrame(const std::string& bmpPath) {
-    Frame& frame = State().lastFrame;
-    if (frame.width == 0 || frame.height == 0) return false;
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(frame.pixels.data(), frame.width, frame.height, 32,
-                                                              frame.width * 4, SDL_PIXELFORMAT_RGB888);
-    if (surface == nullptr) return false;
-    SDL_Surface* rgb24 = SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_BGR24, 0);
-    SDL_FreeSurface(surface);
-    if (rgb24 == nullptr) return false;
-    const bool saved = SDL_SaveBMP(rgb24, bmpPath.c_str()) == 0;
-    SDL_FreeSurface(rgb24);
-    return saved;
+  Frame& frame = State().lastFrame;
+  if (frame.width == 0 || frame.height == 0) return false;
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(frame.pixels.data(), frame.width, frame.height, 32,
+                                                            frame.width * 4, SDL_PIXELFORMAT_RGB888);
+  if (surface == nullptr) return false;
+  SDL_Surface* rgb24 = SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_BGR24, 0);
+  SDL_FreeSurface(surface);
+  if (rgb24 == nullptr) return false;
+  const bool saved = SDL_SaveBMP(rgb24, bmpPath.c_str()) == 0;
+  SDL_FreeSurface(rgb24);
+  return saved;
 }
 
 void LoseSurface(IDirectDrawSurface* surface) { DirectDrawLoseSurface(surface); }

@@ -2,12 +2,12 @@
 #include "platform/src/module_command_line.h"
 
 std::string WindowsCommandLine(int argc, const char* const* argv) {
-    std::string text;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (i > 1) text += ' ';
-        const bool quote = argument.empty() || argument.find_first_of(" \t") != std::string::npos;
-        text += quote ? '"' + argument + '"' : argument;
-    }
-    return text;
+  std::string text;
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (i > 1) text += ' ';
+    const bool quote = argument.empty() || argument.find_first_of(" \t") != std::string::npos;
+    text += quote ? '"' + argument + '"' : argument;
+  }
+  return text;
 }

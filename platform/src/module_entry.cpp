@@ -14,8 +14,8 @@ constexpr int kShowNormal = 1;  // SW_SHOWNORMAL
 }
 
 int RunWinMain(int argc, char** argv) {
-    const std::string text = WindowsCommandLine(argc, argv);
-    std::vector<char> commandLine(text.begin(), text.end());
-    commandLine.push_back('\0');
-    return WinMain(HandleOfModule(&ProgramModule()), nullptr, commandLine.data(), kShowNormal);
+  const std::string text = WindowsCommandLine(argc, argv);
+  std::vector<char> commandLine(text.begin(), text.end());
+  commandLine.push_back('\0');
+  return WinMain(HandleOfModule(&ProgramModule()), nullptr, commandLine.data(), kShowNormal);
 }

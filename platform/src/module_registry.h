@@ -10,11 +10,11 @@
 #include "platform/src/res_table.h"
 
 struct Module {
-    std::string name;  // file name, as GetModuleHandleA compares it
-    std::string path;  // the file it was read from; empty for the program
-    uint64_t serial = 0;  // unique for every module ever loaded
-    int references = 0;
-    ResourceTable resources;
+  std::string name;     // file name, as GetModuleHandleA compares it
+  std::string path;     // the file it was read from; empty for the program
+  uint64_t serial = 0;  // unique for every module ever loaded
+  int references = 0;
+  ResourceTable resources;
 };
 
 // The program's own module; it lives as long as the process.

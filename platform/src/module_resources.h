@@ -10,5 +10,5 @@ void RegisterProgramResources(const void* resFile, size_t size);
 
 // Registers an embedded .res file while the program starts, before main.
 struct EmbeddedProgramResources {
-    EmbeddedProgramResources(const void* resFile, size_t size) { RegisterProgramResources(resFile, size); }
+  EmbeddedProgramResources(const void* resFile, size_t size) { RegisterProgramResources(resFile, size); }
 };

@@ -6,16 +6,16 @@
 #include <cstdint>
 
 class FramePacer {
-public:
-    void Configure(double refreshPeriodSeconds, bool rendererWaitsForVsync);
-    // Sleeps until the next refresh is due (just before presenting).
-    void WaitForNextRefresh();
-    // Notes that a frame went out now.
-    void Presented();
+ public:
+  void Configure(double refreshPeriodSeconds, bool rendererWaitsForVsync);
+  // Sleeps until the next refresh is due (just before presenting).
+  void WaitForNextRefresh();
+  // Notes that a frame went out now.
+  void Presented();
 
-private:
-    double period_ = 1.0 / 60.0;
-    bool vsync_ = false;
-    uint64_t nextDue_ = 0;       // performance-counter ticks; 0 = no frame yet
-    uint64_t lastPresent_ = 0;
+ private:
+  double period_ = 1.0 / 60.0;
+  bool vsync_ = false;
+  uint64_t nextDue_ = 0;  // performance-counter ticks; 0 = no frame yet
+  uint64_t lastPresent_ = 0;
 };

@@ -15,51 +15,49 @@
 // A resource type or name: a 16-bit number or a text. Texts compare without
 // regard to the case of ASCII letters, as resource names do on Windows.
 struct ResourceKey {
-    bool isNumber = true;
-    uint16_t number = 0;
-    std::string text;  // upper-cased, UTF-8
+  bool isNumber = true;
+  uint16_t number = 0;
+  std::string text;  // upper-cased, UTF-8
 
-    static ResourceKey Number(uint16_t value);
-    static ResourceKey Text(const std::string& value);
-    // From a Win32 resource argument: MAKEINTRESOURCE(n), "#n" or a name.
-    static ResourceKey FromArgument(const char* argument);
+  static ResourceKey Number(uint16_t value);
+  static ResourceKey Text(const std::string& value);
+  // From a Win32 resource argument: MAKEINTRESOURCE(n), "#n" or a name.
+  static ResourceKey FromArgument(const char* argument);
 
-    bool operator==(const ResourceKey& other) const {
-        return isNumber == other.isNumber && (isNumber ? number == other.number : text == other.text);
-    }
-    // A readable form for logs and messages: the number or the text.
-    std::string Describe() const;
+  bool operator==(const ResourceKey& other) const {
+    return isNumber == other.isNumber && (isNumber ? number == other.number : text == other.text);
+  }
+  // A readable form for logs and messages: the number or the text.
+  std::string Describe() const;
 };
 
 struct ResourceEntry {
-    ResourceKey type;
-    ResourceKey name;
-    uint16_t language = 0;
-    size_t offset = 0;  // into the table's bytes
-    size_t size = 0;
+  ResourceKey type;
+  ResourceKey name;
+  uint16_t language = 0;
+  size_t offset = 0;  // into the table's bytes
+  size_t size = 0;
 };
 
 class ResourceTable {
-public:
-    ResourceTable() = default;
-    explicit ResourceTable(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
+ public:
+  ResourceTable() = default;
+  explicit ResourceTable(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
 
-    // Records a resource; the caller has checked the range against Bytes().
-    void Add(ResourceKey type, ResourceKey name, uint16_t language, size_t offset, size_t size);
+  // Records a resource; the caller has checked the range against Bytes().
+  void Add(ResourceKey type, ResourceKey name, uint16_t language, size_t offset, size_t size);
 
-    // The resource of that type and name: language-neutral first, then US
-    // English, then whichever comes first. Null when there is none.
-    const ResourceEntry* Find(const ResourceKey& type, const ResourceKey& name) const;
+  // The resource of that type and name: language-neutral first, then US
+  // English, then whichever comes first. Null when there is none.
+  const ResourceEntry* Find(const ResourceKey& type, const ResourceKey& name) const;
 
-    ByteView DataOf(const ResourceEntry& entry) const {
-        return ByteView(bytes_.data() + entry.offset, entry.size);
-    }
-    ByteView Bytes() const { return ByteView(bytes_.data(), bytes_.size()); }
-    const std::vector<ResourceEntry>& Entries() const { return entries_; }
+  ByteView DataOf(const ResourceEntry& entry) const { return ByteView(bytes_.data() + entry.offset, entry.size); }
+  ByteView Bytes() const { return ByteView(bytes_.data(), bytes_.size()); }
+  const std::vector<ResourceEntry>& Entries() const { return entries_; }
 
-private:
-    std::vector<uint8_t> bytes_;
-    std::vector<ResourceEntry> entries_;
+ private:
+  std::vector<uint8_t> bytes_;
+  std::vector<ResourceEntry> entries_;
 };
 
 // A resource name or type stored as UTF-16 code units, as UTF-8 text.

@@ -6,10 +6,10 @@
 #include "platform/src/res_bytes.h"
 
 struct WaveSound {
-    uint16_t channels = 0;
-    uint32_t samplesPerSecond = 0;
-    uint16_t bitsPerSample = 0;  // 8 (unsigned) or 16 (signed)
-    ByteView samples;            // whole sample frames only
+  uint16_t channels = 0;
+  uint32_t samplesPerSecond = 0;
+  uint16_t bitsPerSample = 0;  // 8 (unsigned) or 16 (signed)
+  ByteView samples;            // whole sample frames only
 };
 
 // False unless the bytes are a RIFF WAVE with a PCM format chunk (plain or

@@ -8,14 +8,14 @@
 namespace {
 
 struct CursorState {
-    // Windows starts with the arrow over a new window; any non-null value stands for it.
-    HCURSOR current = reinterpret_cast<HCURSOR>(static_cast<uintptr_t>(32512));
-    int displayCount = 0;
+  // Windows starts with the arrow over a new window; any non-null value stands for it.
+  HCURSOR current = reinterpret_cast<HCURSOR>(static_cast<uintptr_t>(32512));
+  int displayCount = 0;
 };
 
 CursorState& State() {
-    static CursorState state;
-    return state;
+  static CursorState state;
+  return state;
 }
 
 bool Visible() { return State().current != nullptr && State().displayCount >= 0; }
@@ -23,16 +23,16 @@ bool Visible() { return State().current != nullptr && State().displayCount >= 0;
 }  // namespace
 
 HCURSOR SetCursor(HCURSOR hCursor) {
-    HCURSOR previous = State().current;
-    State().current = hCursor;
-    PresentShowPointer(Visible());
-    return previous;
+  HCURSOR previous = State().current;
+  State().current = hCursor;
+  PresentShowPointer(Visible());
+  return previous;
 }
 
 int ShowCursor(BOOL bShow) {
-    State().displayCount += bShow ? 1 : -1;
-    PresentShowPointer(Visible());
-    return State().displayCount;
+  State().displayCount += bShow ? 1 : -1;
+  PresentShowPointer(Visible());
+  return State().displayCount;
 }
 
 void CursorReset() { State() = CursorState{}; }

@@ -6,9 +6,9 @@
 
 // A key as Windows knows it: virtual-key code, keyboard scan code, extended flag.
 struct KeyCode {
-    int virtualKey = 0;
-    int scanCode = 0;
-    bool extended = false;
+  int virtualKey = 0;
+  int scanCode = 0;
+  bool extended = false;
 };
 
 // The keyboard key for an SDL scan code; false for keys outside the table.

@@ -117,8 +117,7 @@ TEST(BoardTest, SquaresMatchTheScreenFormula) {
   EXPECT_FLOAT_EQ(SquareX(7), 451.0f);
   EXPECT_FLOAT_EQ(SquareY(0), 50.0f);
   EXPECT_FLOAT_EQ(SquareY(7), 400.0f);
-  EXPECT_EQ(BoardText(kStartingPosition),
-            "RNBQKBNRPPPPPPPP................................pppppppprnbqkbnr");
+  EXPECT_EQ(BoardText(kStartingPosition), "RNBQKBNRPPPPPPPP................................pppppppprnbqkbnr");
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ using test_support::WriteWholeFile;
 struct CheckRun {
   int status = -1;
   std::vector<std::vector<std::string>> lines;  // tab-separated fields
-  std::string summary;                           // standard error
+  std::string summary;                          // standard error
 };
 
 std::vector<std::string> Fields(const std::string& line) {
@@ -37,10 +37,9 @@ std::vector<std::string> Fields(const std::string& line) {
 
 CheckRun RunCheck(const std::string& file) {
   CheckRun run;
-  const std::string errors = (std::filesystem::temp_directory_path() /
-                              ("tarnwicket_check_stderr_" + std::to_string(::getpid()))).string();
-  const std::string command =
-      std::string("'") + TARNWICKET_CHECK_PROGRAM + "' '" + file + "' 2>'" + errors + "'";
+  const std::string errors =
+      (std::filesystem::temp_directory_path() / ("tarnwicket_check_stderr_" + std::to_string(::getpid()))).string();
+  const std::string command = std::string("'") + TARNWICKET_CHECK_PROGRAM + "' '" + file + "' 2>'" + errors + "'";
   std::FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
   std::string output;
@@ -88,7 +87,8 @@ TEST(CheckToolTest, TheDemoGamesPlayThroughAsAnIndependentLibraryPlaysThem) {
   ASSERT_GE(run.lines.size(), 20u);
   ASSERT_LE(run.lines.size(), 30u);
   for (const auto& line : run.lines) EXPECT_NE(line[3], "*") << "every demo game has its result";
-  EXPECT_NE(run.summary.find(std::to_string(run.lines.size()) + " games, 0 errors, "), std::string::npos) << run.summary;
+  EXPECT_NE(run.summary.find(std::to_string(run.lines.size()) + " games, 0 errors, "), std::string::npos)
+      << run.summary;
 }
 
 TEST(CheckToolTest, RandomLegalGamesWithPinnedPiecesAgree) {
@@ -132,10 +132,12 @@ const KnownDifference kKnownDifferences[] = {
     {"chess.js/tests-3.pgn", "set-up position", {}},
     {"dartchess/headers-and-moves-on-the-same-line.pgn", "Antichess variant", {}},
     {"debian-pychess/lichess_study_2nd-part-game-puzzles-with-interactive-lessons_by_Francesco_Super_2018.01.03.pgn",
-     "set-up positions", {}},
+     "set-up positions",
+     {}},
     {"debian-pychess/lichess_study_beautiful-chess-studies-1_by_thijscom_2018.03.05.pgn", "set-up positions", {1}},
     {"debian-pychess/lichess_study_beta-lichess-practice-checkmating-with-a-knight-and-bishop_by_arex_2017.08.02.pgn",
-     "set-up positions", {2}},
+     "set-up positions",
+     {2}},
     {"debian-pychess/lichess_study_charles-xii-at-bender_by_gbtami_2016.08.15.pgn", "set-up positions", {}},
     {"debian-pychess/lichess_study_lichess-practice-the-fork_by_arex_2017.01.29.pgn", "set-up positions", {}},
     {"debian-pychess/mate_in_2.pgn", "set-up positions", {}},

@@ -64,11 +64,10 @@ TEST_F(GamePlayTest, PliesAlternateUntilTheResult) {
   EXPECT_EQ(play.sideToMove, ChessState::kWhite);
   EXPECT_EQ(BoardText(play.board), "RNBQKBNRPPPP.PPP............P.......p........n..pppp.ppprnbqkb.r");
 
-  EXPECT_EQ(play.calls,
-            (std::vector<std::string>{"advancing", "resolving white", "started e4", "advanced",  //
-                                      "advancing", "resolving black", "started e5", "advanced",  //
-                                      "advancing", "resolving white", "started Nf3", "advanced",  //
-                                      "advancing", "advanced"}));
+  EXPECT_EQ(play.calls, (std::vector<std::string>{"advancing", "resolving white", "started e4", "advanced",   //
+                                                  "advancing", "resolving black", "started e5", "advanced",   //
+                                                  "advancing", "resolving white", "started Nf3", "advanced",  //
+                                                  "advancing", "advanced"}));
 }
 
 TEST_F(GamePlayTest, AGameEndingOnWhitesMoveMeetsTheResultOnBlacksFetch) {

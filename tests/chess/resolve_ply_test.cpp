@@ -261,7 +261,8 @@ TEST(ResolvePlyTest, AKnightOrKingWithoutACandidateFails) {
   Place(state, "k h1 K h8");
   EXPECT_EQ(FailureOf(state, "Nd5", ChessState::kWhite), "Raaaaaaawwrr!");
   EXPECT_EQ(FailureOf(state, "Ke5", ChessState::kBlack), "ERROR - Black Couldn't show move Ke5");
-  EXPECT_EQ(BoardText(state.board), std::string(kEmptyBoard).replace(Square("h1"), 1, "k").replace(Square("h8"), 1, "K"));
+  EXPECT_EQ(BoardText(state.board),
+            std::string(kEmptyBoard).replace(Square("h1"), 1, "k").replace(Square("h8"), 1, "K"));
 }
 
 TEST(ResolvePlyTest, APawnCaptureNeedsAPawnOnItsOrigin) {

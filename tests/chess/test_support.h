@@ -54,9 +54,8 @@ class ScratchFolderTest : public ::testing::Test {
   void SetUp() override {
     previous_ = std::filesystem::current_path();
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = std::filesystem::temp_directory_path() /
-              ("tarnwicket_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
-               std::to_string(::getpid()));
+    folder_ = std::filesystem::temp_directory_path() / ("tarnwicket_" + std::string(info->test_suite_name()) + "_" +
+                                                        info->name() + "_" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
     std::filesystem::current_path(folder_);

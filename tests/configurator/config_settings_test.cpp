@@ -14,211 +14,212 @@ const POINT kNoAnimation = Centre(92, 145, 92, 11);
 const POINT kSoundOff = Centre(9, 110, 70, 11);
 
 TEST_F(ConfigDialogTest, FirstRunShowsTheDefaultsAndOkWritesThem) {
-    ConfigDialog dialog;
-    script.Then([&](HWND window) {
-        EXPECT_EQ(dialog.soundGroup.Selected(), 1);
-        EXPECT_EQ(dialog.animationStyleGroup.Selected(), 3);
-        EXPECT_EQ(dialog.headerLeftDisplayedGroup.Selected(), 1);
-        // Every group shows its selected dot, and only that one.
-        EXPECT_TRUE(ShowsPicture(window, IDC_DOT_SOUND_MOVEMENT, IDB_DOT_ON, 12, 12));
-        EXPECT_TRUE(ShowsPicture(window, IDC_DOT_SOUND_OFF, IDB_DOT_OFF, 12, 12));
-        EXPECT_TRUE(ShowsPicture(window, IDC_DOT_ANIMATION_FIRST + 3, IDB_DOT_ON, 12, 12));
-        EXPECT_TRUE(ShowsPicture(window, IDC_DOT_ANIMATION_FIRST + 4, IDB_DOT_OFF, 12, 12));
-        EXPECT_TRUE(ShowsPicture(window, IDC_DOT_HEADER_FIRST + 1, IDB_DOT_ON, 12, 12));
-        EXPECT_TRUE(ShowsPicture(window, IDC_MARK_AUTOPLAY, IDB_MARK_ON, 12, 12));
-        EXPECT_TRUE(ShowsPicture(window, IDC_MARK_WINDOWED_MODE, IDB_MARK_OFF, 12, 12));
-        // The initialisation plays nothing.
-        EXPECT_TRUE(headless::Sounds().empty());
-        ClickAt(window, kOk);
-    });
-    EXPECT_EQ(dialog.RunModal(), IDOK);
-    EXPECT_EQ(ReadFile("Tarnwicket.cfg"), DefaultSettingsBytes());
-    EXPECT_FALSE(FileExists("Tarnwicket.rnd"));
+  ConfigDialog dialog;
+  script.Then([&](HWND window) {
+    EXPECT_EQ(dialog.soundGroup.Selected(), 1);
+    EXPECT_EQ(dialog.animationStyleGroup.Selected(), 3);
+    EXPECT_EQ(dialog.headerLeftDisplayedGroup.Selected(), 1);
+    // Every group shows its selected dot, and only that one.
+    EXPECT_TRUE(ShowsPicture(window, IDC_DOT_SOUND_MOVEMENT, IDB_DOT_ON, 12, 12));
+    EXPECT_TRUE(ShowsPicture(window, IDC_DOT_SOUND_OFF, IDB_DOT_OFF, 12, 12));
+    EXPECT_TRUE(ShowsPicture(window, IDC_DOT_ANIMATION_FIRST + 3, IDB_DOT_ON, 12, 12));
+    EXPECT_TRUE(ShowsPicture(window, IDC_DOT_ANIMATION_FIRST + 4, IDB_DOT_OFF, 12, 12));
+    EXPECT_TRUE(ShowsPicture(window, IDC_DOT_HEADER_FIRST + 1, IDB_DOT_ON, 12, 12));
+    EXPECT_TRUE(ShowsPicture(window, IDC_MARK_AUTOPLAY, IDB_MARK_ON, 12, 12));
+    EXPECT_TRUE(ShowsPicture(window, IDC_MARK_WINDOWED_MODE, IDB_MARK_OFF, 12, 12));
+    // The initialisation plays nothing.
+    EXPECT_TRUE(headless::Sounds().empty());
+    ClickAt(window, kOk);
+  });
+  EXPECT_EQ(dialog.RunModal(), IDOK);
+  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), DefaultSettingsBytes());
+  EXPECT_FALSE(FileExists("Tarnwicket.rnd"));
 }
 
 TEST_F(ConfigDialogTest, FlagsHoldingOtherValuesThanOneAreShownOffAndWrittenZero) {
-    std::vector<uint8_t> bytes = DefaultSettingsBytes();
-    for (int offset : {0, 6, 7, 8, 9, 10, 11, 12, 17}) bytes[offset] = offset % 2 == 0 ? 2 : 255;
-    WriteFile("Tarnwicket.cfg", bytes);
-    ConfigDialog dialog;
-    script.Then([&](HWND window) {
-        for (int mark = IDC_MARK_RANDOM_GAME_ORDER; mark <= IDC_MARK_USE_RANDOM_LAYOUTS; ++mark) {
-            if (mark == 1120 || mark == 1122) continue;  // no such marks
-            EXPECT_TRUE(ShowsPicture(window, mark, IDB_MARK_OFF, 12, 12)) << "mark " << mark;
-        }
-        headless::KeyPress(VK_RETURN);
-    });
-    EXPECT_EQ(dialog.RunModal(), IDOK);
-    const std::vector<uint8_t> written = ReadFile("Tarnwicket.cfg");
-    ASSERT_EQ(written.size(), 23u);
-    for (int offset : {0, 6, 7, 8, 9, 10, 11, 12, 17}) EXPECT_EQ(written[offset], 0) << "offset " << offset;
+  std::vector<uint8_t> bytes = DefaultSettingsBytes();
+  for (int offset : {0, 6, 7, 8, 9, 10, 11, 12, 17}) bytes[offset] = offset % 2 == 0 ? 2 : 255;
+  WriteFile("Tarnwicket.cfg", bytes);
+  ConfigDialog dialog;
+  script.Then([&](HWND window) {
+    for (int mark = IDC_MARK_RANDOM_GAME_ORDER; mark <= IDC_MARK_USE_RANDOM_LAYOUTS; ++mark) {
+      if (mark == 1120 || mark == 1122) continue;  // no such marks
+      EXPECT_TRUE(ShowsPicture(window, mark, IDB_MARK_OFF, 12, 12)) << "mark " << mark;
+    }
+    headless::KeyPress(VK_RETURN);
+  });
+  EXPECT_EQ(dialog.RunModal(), IDOK);
+  const std::vector<uint8_t> written = ReadFile("Tarnwicket.cfg");
+  ASSERT_EQ(written.size(), 23u);
+  for (int offset : {0, 6, 7, 8, 9, 10, 11, 12, 17}) EXPECT_EQ(written[offset], 0) << "offset " << offset;
 }
 
 TEST_F(ConfigDialogTest, SliderByteBeyondTheTrackShowsTheKnobAtTheEndAndIsKeptUntouched) {
-    std::vector<uint8_t> bytes = DefaultSettingsBytes();
-    bytes[1] = 25;
-    bytes[4] = 200;  // -56: the knob at the start
-    WriteFile("Tarnwicket.cfg", bytes);
-    ConfigDialog dialog;
-    script.Then([&](HWND window) {
-        RECT knob;
-        GetWindowRect(GetDlgItem(window, IDC_KNOB_FIRST), &knob);
-        EXPECT_EQ(knob.left, 141 + 110);
-        EXPECT_EQ(knob.top, 31);
-        GetWindowRect(GetDlgItem(window, IDC_KNOB_FIRST + 3), &knob);
-        EXPECT_EQ(knob.left, 148);
-        EXPECT_EQ(knob.top, 342);
-        EXPECT_TRUE(ShowsPicture(window, IDC_KNOB_FIRST, IDB_KNOB, 9, 17));
-        ClickAt(window, kOk);
-    });
-    dialog.RunModal();
-    const std::vector<uint8_t> written = ReadFile("Tarnwicket.cfg");
-    ASSERT_EQ(written.size(), 23u);
-    EXPECT_EQ(written[1], 25);
-    EXPECT_EQ(written[4], 200);
+  std::vector<uint8_t> bytes = DefaultSettingsBytes();
+  bytes[1] = 25;
+  bytes[4] = 200;  // -56: the knob at the start
+  WriteFile("Tarnwicket.cfg", bytes);
+  ConfigDialog dialog;
+  script.Then([&](HWND window) {
+    RECT knob;
+    GetWindowRect(GetDlgItem(window, IDC_KNOB_FIRST), &knob);
+    EXPECT_EQ(knob.left, 141 + 110);
+    EXPECT_EQ(knob.top, 31);
+    GetWindowRect(GetDlgItem(window, IDC_KNOB_FIRST + 3), &knob);
+    EXPECT_EQ(knob.left, 148);
+    EXPECT_EQ(knob.top, 342);
+    EXPECT_TRUE(ShowsPicture(window, IDC_KNOB_FIRST, IDB_KNOB, 9, 17));
+    ClickAt(window, kOk);
+  });
+  dialog.RunModal();
+  const std::vector<uint8_t> written = ReadFile("Tarnwicket.cfg");
+  ASSERT_EQ(written.size(), 23u);
+  EXPECT_EQ(written[1], 25);
+  EXPECT_EQ(written[4], 200);
 }
 
 TEST_F(ConfigDialogTest, RadioByteOutOfRangeKeepsTheDefaultOption) {
-    std::vector<uint8_t> bytes = DefaultSettingsBytes();
-    bytes[18] = 7;
-    bytes[16] = 4;  // in range: Site
-    bytes[15] = 0;
-    WriteFile("Tarnwicket.cfg", bytes);
-    ConfigDialog dialog;
-    script.Then([&](HWND window) {
-        EXPECT_TRUE(ShowsPicture(window, IDC_DOT_ANIMATION_FIRST + 3, IDB_DOT_ON, 12, 12));
-        EXPECT_TRUE(ShowsPicture(window, IDC_DOT_HEADER_FIRST + 4, IDB_DOT_ON, 12, 12));
-        EXPECT_TRUE(ShowsPicture(window, IDC_DOT_HEADER_FIRST + 1, IDB_DOT_OFF, 12, 12));
-        EXPECT_TRUE(ShowsPicture(window, IDC_DOT_SOUND_OFF, IDB_DOT_ON, 12, 12));
-        ClickAt(window, kOk);
-    });
-    dialog.RunModal();
-    const std::vector<uint8_t> written = ReadFile("Tarnwicket.cfg");
-    ASSERT_EQ(written.size(), 23u);
-    EXPECT_EQ(written[18], 3);
-    EXPECT_EQ(written[16], 4);
-    EXPECT_EQ(written[15], 0);
+  std::vector<uint8_t> bytes = DefaultSettingsBytes();
+  bytes[18] = 7;
+  bytes[16] = 4;  // in range: Site
+  bytes[15] = 0;
+  WriteFile("Tarnwicket.cfg", bytes);
+  ConfigDialog dialog;
+  script.Then([&](HWND window) {
+    EXPECT_TRUE(ShowsPicture(window, IDC_DOT_ANIMATION_FIRST + 3, IDB_DOT_ON, 12, 12));
+    EXPECT_TRUE(ShowsPicture(window, IDC_DOT_HEADER_FIRST + 4, IDB_DOT_ON, 12, 12));
+    EXPECT_TRUE(ShowsPicture(window, IDC_DOT_HEADER_FIRST + 1, IDB_DOT_OFF, 12, 12));
+    EXPECT_TRUE(ShowsPicture(window, IDC_DOT_SOUND_OFF, IDB_DOT_ON, 12, 12));
+    ClickAt(window, kOk);
+  });
+  dialog.RunModal();
+  const std::vector<uint8_t> written = ReadFile("Tarnwicket.cfg");
+  ASSERT_EQ(written.size(), 23u);
+  EXPECT_EQ(written[18], 3);
+  EXPECT_EQ(written[16], 4);
+  EXPECT_EQ(written[15], 0);
 }
 
 TEST_F(ConfigDialogTest, LongSettingsFileIsReadAsItsFirstBytesAndRewrittenWhole) {
-    std::vector<uint8_t> bytes = DefaultSettingsBytes();
-    bytes[19] = 7;  // backdrop, kept as loaded
-    bytes[13] = 200;
-    bytes.resize(40, 0xAA);
-    WriteFile("Tarnwicket.cfg", bytes);
-    ConfigDialog dialog;
-    script.Then([&](HWND window) { ClickAt(window, kOk); });
-    dialog.RunModal();
-    std::vector<uint8_t> expected = DefaultSettingsBytes();
-    expected[19] = 7;
-    expected[13] = 200;
-    EXPECT_EQ(ReadFile("Tarnwicket.cfg"), expected);
+  std::vector<uint8_t> bytes = DefaultSettingsBytes();
+  bytes[19] = 7;  // backdrop, kept as loaded
+  bytes[13] = 200;
+  bytes.resize(40, 0xAA);
+  WriteFile("Tarnwicket.cfg", bytes);
+  ConfigDialog dialog;
+  script.Then([&](HWND window) { ClickAt(window, kOk); });
+  dialog.RunModal();
+  std::vector<uint8_t> expected = DefaultSettingsBytes();
+  expected[19] = 7;
+  expected[13] = 200;
+  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), expected);
 }
 
 TEST_F(ConfigDialogTest, CancelLeavesTheSettingsFileAsItWas) {
-    std::vector<uint8_t> bytes = DefaultSettingsBytes();
-    bytes[7] = 0;
-    bytes.push_back(99);  // a longer file stays longer
-    WriteFile("Tarnwicket.cfg", bytes);
-    ConfigDialog dialog;
-    script.Then([&](HWND window) {
-              ClickAt(window, kAutoplay);
-              ClickAt(window, kWindowed);
-              ClickAt(window, kNoAnimation);
-          })
-        .Then([&](HWND window) {
-            EXPECT_EQ(dialog.autoplay, 1);
-            ClickAt(window, kCancel);
-        });
-    EXPECT_EQ(dialog.RunModal(), IDCANCEL);
-    EXPECT_EQ(ReadFile("Tarnwicket.cfg"), bytes);
+  std::vector<uint8_t> bytes = DefaultSettingsBytes();
+  bytes[7] = 0;
+  bytes.push_back(99);  // a longer file stays longer
+  WriteFile("Tarnwicket.cfg", bytes);
+  ConfigDialog dialog;
+  script
+      .Then([&](HWND window) {
+        ClickAt(window, kAutoplay);
+        ClickAt(window, kWindowed);
+        ClickAt(window, kNoAnimation);
+      })
+      .Then([&](HWND window) {
+        EXPECT_EQ(dialog.autoplay, 1);
+        ClickAt(window, kCancel);
+      });
+  EXPECT_EQ(dialog.RunModal(), IDCANCEL);
+  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), bytes);
 }
 
 TEST_F(ConfigDialogTest, EscapeCancelsAndWritesNothing) {
-    ConfigDialog dialog;
-    script.Then([&](HWND) { headless::KeyPress(VK_ESCAPE); });
-    EXPECT_EQ(dialog.RunModal(), IDCANCEL);
-    EXPECT_FALSE(FileExists("Tarnwicket.cfg"));
+  ConfigDialog dialog;
+  script.Then([&](HWND) { headless::KeyPress(VK_ESCAPE); });
+  EXPECT_EQ(dialog.RunModal(), IDCANCEL);
+  EXPECT_FALSE(FileExists("Tarnwicket.cfg"));
 }
 
 TEST_F(ConfigDialogTest, PressingALabelTwiceRestoresTheOptionAndClicksTwice) {
-    ConfigDialog dialog;
-    script.Then([&](HWND window) { ClickAt(window, kAutoplay); })
-        .Then([&](HWND window) {
-            EXPECT_EQ(dialog.autoplay, 0);
-            EXPECT_TRUE(ShowsPicture(window, IDC_MARK_AUTOPLAY, IDB_MARK_OFF, 12, 12));
-            ClickAt(window, kAutoplay);
-        })
-        .Then([&](HWND window) {
-            EXPECT_EQ(dialog.autoplay, 1);
-            EXPECT_TRUE(ShowsPicture(window, IDC_MARK_AUTOPLAY, IDB_MARK_ON, 12, 12));
-            ClickAt(window, kOk);
-        });
-    dialog.RunModal();
-    EXPECT_EQ(SoundIds(), (std::vector<unsigned>{IDW_CLICK, IDW_CLICK}));
-    EXPECT_EQ(ReadFile("Tarnwicket.cfg"), DefaultSettingsBytes());
+  ConfigDialog dialog;
+  script.Then([&](HWND window) { ClickAt(window, kAutoplay); })
+      .Then([&](HWND window) {
+        EXPECT_EQ(dialog.autoplay, 0);
+        EXPECT_TRUE(ShowsPicture(window, IDC_MARK_AUTOPLAY, IDB_MARK_OFF, 12, 12));
+        ClickAt(window, kAutoplay);
+      })
+      .Then([&](HWND window) {
+        EXPECT_EQ(dialog.autoplay, 1);
+        EXPECT_TRUE(ShowsPicture(window, IDC_MARK_AUTOPLAY, IDB_MARK_ON, 12, 12));
+        ClickAt(window, kOk);
+      });
+  dialog.RunModal();
+  EXPECT_EQ(SoundIds(), (std::vector<unsigned>{IDW_CLICK, IDW_CLICK}));
+  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), DefaultSettingsBytes());
 }
 
 TEST_F(ConfigDialogTest, RadioOptionsSelectOneDotAndAreWritten) {
-    ConfigDialog dialog;
-    script.Then([&](HWND window) {
-              ClickAt(window, kNoAnimation);
-              ClickAt(window, kSoundOff);
-          })
-        .Then([&](HWND window) {
-            EXPECT_TRUE(ShowsPicture(window, IDC_DOT_ANIMATION_FIRST, IDB_DOT_ON, 12, 12));
-            EXPECT_TRUE(ShowsPicture(window, IDC_DOT_ANIMATION_FIRST + 3, IDB_DOT_OFF, 12, 12));
-            EXPECT_TRUE(ShowsPicture(window, IDC_DOT_SOUND_OFF, IDB_DOT_ON, 12, 12));
-            EXPECT_TRUE(ShowsPicture(window, IDC_DOT_SOUND_MOVEMENT, IDB_DOT_OFF, 12, 12));
-            ClickAt(window, kOk);
-        });
-    dialog.RunModal();
-    const std::vector<uint8_t> written = ReadFile("Tarnwicket.cfg");
-    ASSERT_EQ(written.size(), 23u);
-    EXPECT_EQ(written[18], 0);
-    EXPECT_EQ(written[15], 0);
-    EXPECT_EQ(SoundIds(), (std::vector<unsigned>{IDW_CLICK, IDW_CLICK}));
+  ConfigDialog dialog;
+  script
+      .Then([&](HWND window) {
+        ClickAt(window, kNoAnimation);
+        ClickAt(window, kSoundOff);
+      })
+      .Then([&](HWND window) {
+        EXPECT_TRUE(ShowsPicture(window, IDC_DOT_ANIMATION_FIRST, IDB_DOT_ON, 12, 12));
+        EXPECT_TRUE(ShowsPicture(window, IDC_DOT_ANIMATION_FIRST + 3, IDB_DOT_OFF, 12, 12));
+        EXPECT_TRUE(ShowsPicture(window, IDC_DOT_SOUND_OFF, IDB_DOT_ON, 12, 12));
+        EXPECT_TRUE(ShowsPicture(window, IDC_DOT_SOUND_MOVEMENT, IDB_DOT_OFF, 12, 12));
+        ClickAt(window, kOk);
+      });
+  dialog.RunModal();
+  const std::vector<uint8_t> written = ReadFile("Tarnwicket.cfg");
+  ASSERT_EQ(written.size(), 23u);
+  EXPECT_EQ(written[18], 0);
+  EXPECT_EQ(written[15], 0);
+  EXPECT_EQ(SoundIds(), (std::vector<unsigned>{IDW_CLICK, IDW_CLICK}));
 }
 
 TEST_F(ConfigDialogTest, ResetToDefaultsIsSilentApartFromItsClickAndKeepsTheLayouts) {
-    std::vector<uint8_t> bytes = DefaultSettingsBytes();
-    bytes[1] = 17;
-    bytes[7] = 0;
-    bytes[13] = 30;
-    bytes[18] = 0;
-    WriteFile("Tarnwicket.cfg", bytes);
-    WriteFile("Tarnwicket.rnd", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
-    ConfigDialog dialog;
-    script.Then([&](HWND window) { ClickAt(window, kReset); })
-        .Then([&](HWND window) {
-            EXPECT_EQ(dialog.moveDelay, 4);
-            EXPECT_EQ(dialog.blackPieceSet, 5);
-            EXPECT_EQ(dialog.uiReady, 1);
-            EXPECT_EQ(dialog.resetBusy, 0);
-            EXPECT_EQ(dialog.layouts.layoutCount, 2);
-            EXPECT_TRUE(ShowsPicture(window, IDC_MARK_AUTOPLAY, IDB_MARK_ON, 12, 12));
-            EXPECT_TRUE(ShowsPicture(window, IDC_DOT_ANIMATION_FIRST + 3, IDB_DOT_ON, 12, 12));
-            EXPECT_TRUE(ShowsPicture(window, IDC_DOT_ANIMATION_FIRST, IDB_DOT_OFF, 12, 12));
-            RECT knob;
-            GetWindowRect(GetDlgItem(window, IDC_KNOB_FIRST), &knob);
-            EXPECT_EQ(knob.left, 141 + 22);
-            ClickAt(window, kOk);
-        });
-    dialog.RunModal();
-    EXPECT_EQ(SoundIds(), (std::vector<unsigned>{IDW_CLICK}));
-    EXPECT_EQ(ReadFile("Tarnwicket.cfg"), DefaultSettingsBytes());
-    EXPECT_EQ(ReadFile("Tarnwicket.rnd").size(), 12u);
+  std::vector<uint8_t> bytes = DefaultSettingsBytes();
+  bytes[1] = 17;
+  bytes[7] = 0;
+  bytes[13] = 30;
+  bytes[18] = 0;
+  WriteFile("Tarnwicket.cfg", bytes);
+  WriteFile("Tarnwicket.rnd", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+  ConfigDialog dialog;
+  script.Then([&](HWND window) { ClickAt(window, kReset); }).Then([&](HWND window) {
+    EXPECT_EQ(dialog.moveDelay, 4);
+    EXPECT_EQ(dialog.blackPieceSet, 5);
+    EXPECT_EQ(dialog.uiReady, 1);
+    EXPECT_EQ(dialog.resetBusy, 0);
+    EXPECT_EQ(dialog.layouts.layoutCount, 2);
+    EXPECT_TRUE(ShowsPicture(window, IDC_MARK_AUTOPLAY, IDB_MARK_ON, 12, 12));
+    EXPECT_TRUE(ShowsPicture(window, IDC_DOT_ANIMATION_FIRST + 3, IDB_DOT_ON, 12, 12));
+    EXPECT_TRUE(ShowsPicture(window, IDC_DOT_ANIMATION_FIRST, IDB_DOT_OFF, 12, 12));
+    RECT knob;
+    GetWindowRect(GetDlgItem(window, IDC_KNOB_FIRST), &knob);
+    EXPECT_EQ(knob.left, 141 + 22);
+    ClickAt(window, kOk);
+  });
+  dialog.RunModal();
+  EXPECT_EQ(SoundIds(), (std::vector<unsigned>{IDW_CLICK}));
+  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), DefaultSettingsBytes());
+  EXPECT_EQ(ReadFile("Tarnwicket.rnd").size(), 12u);
 }
 
 TEST_F(ConfigDialogTest, TheDialogCarriesTheProgramIcon) {
-    ConfigDialog dialog;
-    script.Then([&](HWND window) {
-        EXPECT_NE(dialog.icon, nullptr);
-        EXPECT_EQ(SendMessageA(window, WM_GETICON, ICON_BIG, 0), reinterpret_cast<LRESULT>(dialog.icon));
-        EXPECT_EQ(SendMessageA(window, WM_GETICON, ICON_SMALL, 0), reinterpret_cast<LRESULT>(dialog.icon));
-        headless::KeyPress(VK_ESCAPE);
-    });
-    dialog.RunModal();
+  ConfigDialog dialog;
+  script.Then([&](HWND window) {
+    EXPECT_NE(dialog.icon, nullptr);
+    EXPECT_EQ(SendMessageA(window, WM_GETICON, ICON_BIG, 0), reinterpret_cast<LRESULT>(dialog.icon));
+    EXPECT_EQ(SendMessageA(window, WM_GETICON, ICON_SMALL, 0), reinterpret_cast<LRESULT>(dialog.icon));
+    headless::KeyPress(VK_ESCAPE);
+  });
+  dialog.RunModal();
 }
 
 }  // namespace

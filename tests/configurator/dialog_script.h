@@ -15,41 +15,41 @@
 #include "platform/win32.h"
 
 class DialogScript {
-public:
-    using Step = std::function<void(HWND dialog)>;
+ public:
+  using Step = std::function<void(HWND dialog)>;
 
-    DialogScript() {
-        SetDialogIdleHandler([this](HWND dialog) { return RunNext(dialog); });
+  DialogScript() {
+    SetDialogIdleHandler([this](HWND dialog) { return RunNext(dialog); });
+  }
+  ~DialogScript() { SetDialogIdleHandler(nullptr); }
+  DialogScript(const DialogScript&) = delete;
+  DialogScript& operator=(const DialogScript&) = delete;
+
+  DialogScript& Then(Step step) {
+    steps_.push_back(std::move(step));
+    return *this;
+  }
+
+  // A click of the left button at a client point of the dialog.
+  static void Click(HWND dialog, int x, int y) {
+    headless::MouseButton(dialog, x, y, true);
+    headless::MouseButton(dialog, x, y, false);
+  }
+
+  bool Finished() const { return next_ == steps_.size(); }
+
+ private:
+  bool RunNext(HWND dialog) {
+    if (next_ >= steps_.size()) {
+      ADD_FAILURE() << "the script ended while a dialog was still open";
+      EndDialog(dialog, -2);
+      return true;
     }
-    ~DialogScript() { SetDialogIdleHandler(nullptr); }
-    DialogScript(const DialogScript&) = delete;
-    DialogScript& operator=(const DialogScript&) = delete;
+    Step step = steps_[next_++];
+    step(dialog);
+    return true;
+  }
 
-    DialogScript& Then(Step step) {
-        steps_.push_back(std::move(step));
-        return *this;
-    }
-
-    // A click of the left button at a client point of the dialog.
-    static void Click(HWND dialog, int x, int y) {
-        headless::MouseButton(dialog, x, y, true);
-        headless::MouseButton(dialog, x, y, false);
-    }
-
-    bool Finished() const { return next_ == steps_.size(); }
-
-private:
-    bool RunNext(HWND dialog) {
-        if (next_ >= steps_.size()) {
-            ADD_FAILURE() << "the script ended while a dialog was still open";
-            EndDialog(dialog, -2);
-            return true;
-        }
-        Step step = steps_[next_++];
-        step(dialog);
-        return true;
-    }
-
-    std::vector<Step> steps_;
-    size_t next_ = 0;
+  std::vector<Step> steps_;
+  size_t next_ = 0;
 };

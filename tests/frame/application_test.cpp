@@ -25,8 +25,7 @@ void ExpectFullScreen(const TestApp& app) {
   ASSERT_NE(app.primarySurface, nullptr);
   ASSERT_NE(app.backBuffer, nullptr);
   EXPECT_NE(app.backBuffer, app.primarySurface);
-  EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(appWindow, GWL_STYLE)) & kFullScreenStyle,
-            kFullScreenStyle);
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(appWindow, GWL_STYLE)) & kFullScreenStyle, kFullScreenStyle);
 }
 
 TEST_F(ApplicationTest, NoSettingsFileMeansFullScreenWithABackBuffer) {
@@ -59,8 +58,7 @@ TEST_F(ApplicationTest, FirstSettingsByteOneMeansWindowedOnThePrimarySurface) {
   EXPECT_EQ(app.fullScreen, 0);
   ASSERT_NE(app.primarySurface, nullptr);
   EXPECT_EQ(app.backBuffer, app.primarySurface);
-  EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(appWindow, GWL_STYLE)) & kFullScreenStyle,
-            kWindowedStyle);
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(appWindow, GWL_STYLE)) & kFullScreenStyle, kWindowedStyle);
 }
 
 TEST_F(ApplicationTest, DisplayStartsBlackInBothModes) {
@@ -122,8 +120,7 @@ TEST_F(ApplicationTest, OtherKeysLeaveTheLoopRunning) {
     return app;
   });
   EXPECT_GE(app->frames, 50);
-  EXPECT_EQ(app->keysDown,
-            (std::vector<WPARAM>{VK_RETURN, VK_LEFT, static_cast<WPARAM>(VK_ESCAPE)}));
+  EXPECT_EQ(app->keysDown, (std::vector<WPARAM>{VK_RETURN, VK_LEFT, static_cast<WPARAM>(VK_ESCAPE)}));
   delete app;
 }
 
@@ -217,9 +214,7 @@ TEST_F(FatalErrorTest, FromOnTimerShowsTheBoxAndReturnsZero) {
 
 TEST_F(FatalErrorTest, KeepsTheWholeTextOfAFormattedError) {
   const std::string longText(600, 'x');
-  Run([&](TestApp& self) {
-    self.onFrame = [&](TestApp&) { throw FatalError::Format("%s", longText.c_str()); };
-  });
+  Run([&](TestApp& self) { self.onFrame = [&](TestApp&) { throw FatalError::Format("%s", longText.c_str()); }; });
   ExpectFatalErrorBox(std::string(499, 'x').c_str());
 }
 
@@ -228,8 +223,7 @@ TEST_F(FatalErrorTest, KeepsTheWholeTextOfAFormattedError) {
 class FailingApp : public DirectDrawApplication {
  public:
   FailingApp(LPDIRECTDRAW* directDrawSeen, LPDIRECTDRAWSURFACE* primarySeen)
-      : DirectDrawApplication(GetModuleHandleA(nullptr), "FailingApp", SW_SHOWNORMAL, 800, 600,
-                              24, "") {
+      : DirectDrawApplication(GetModuleHandleA(nullptr), "FailingApp", SW_SHOWNORMAL, 800, 600, 24, "") {
     directDraw->AddRef();
     primarySurface->AddRef();
     *directDrawSeen = directDraw;
@@ -243,8 +237,7 @@ class FailingApp : public DirectDrawApplication {
 TEST_F(ApplicationTest, FailingDerivedConstructorReleasesTheDisplayObjects) {
   LPDIRECTDRAW directDraw = nullptr;
   LPDIRECTDRAWSURFACE primary = nullptr;
-  const int exitCode =
-      RunApplication([&] { return new FailingApp(&directDraw, &primary); });
+  const int exitCode = RunApplication([&] { return new FailingApp(&directDraw, &primary); });
   EXPECT_EQ(exitCode, 0);
   EXPECT_EQ(theApp, nullptr);
   ASSERT_EQ(headless::MessageBoxes().size(), 1u);

@@ -24,9 +24,8 @@ class BitmapCopyTest : public FrameTest {
     FrameTest::SetUp();
     WriteSettings(1);
     app = new TestApp();
-    bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
-                                             MAKEINTRESOURCEA(kBitmapResource), IMAGE_BITMAP, 0,
-                                             0, LR_CREATEDIBSECTION));
+    bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kBitmapResource), IMAGE_BITMAP,
+                                             0, 0, LR_CREATEDIBSECTION));
     ASSERT_NE(bitmap, nullptr);
   }
   void TearDown() override {
@@ -43,16 +42,14 @@ TEST_F(BitmapCopyTest, WidthAndHeightZeroCopyTheWholeBitmap) {
   LPDIRECTDRAWSURFACE surface = app->CreateBitmapSurface(kBitmapWidth, kBitmapHeight);
   app->CopyBitmapToSurface(surface, bitmap, 0, 0, 0, 0);
   for (int y = 0; y < kBitmapHeight; ++y)
-    for (int x = 0; x < kBitmapWidth; ++x)
-      EXPECT_EQ(ReadPixel(surface, x, y), BitmapColour(x, y)) << x << "," << y;
+    for (int x = 0; x < kBitmapWidth; ++x) EXPECT_EQ(ReadPixel(surface, x, y), BitmapColour(x, y)) << x << "," << y;
 }
 
 TEST_F(BitmapCopyTest, RectangleOfTheBitmapFillsTheSurface) {
   LPDIRECTDRAWSURFACE surface = app->CreateBitmapSurface(2, 3);
   app->CopyBitmapToSurface(surface, bitmap, 3, 1, 2, 3);
   for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 2; ++x)
-      EXPECT_EQ(ReadPixel(surface, x, y), BitmapColour(3 + x, 1 + y)) << x << "," << y;
+    for (int x = 0; x < 2; ++x) EXPECT_EQ(ReadPixel(surface, x, y), BitmapColour(3 + x, 1 + y)) << x << "," << y;
 }
 
 TEST_F(BitmapCopyTest, LostSurfaceIsRestoredBeforeTheCopy) {

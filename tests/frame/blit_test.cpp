@@ -25,8 +25,7 @@ class BlitTest : public FrameTest {
     FillSurface(screen, kBackground);
     sprite = app->CreateBitmapSurface(kSpriteWidth, kSpriteHeight);
     for (int row = 0; row < kSpriteHeight; ++row)
-      for (int column = 0; column < kSpriteWidth; ++column)
-        WritePixel(sprite, column, row, SpriteColour(column, row));
+      for (int column = 0; column < kSpriteWidth; ++column) WritePixel(sprite, column, row, SpriteColour(column, row));
   }
   void TearDown() override {
     delete app;
@@ -34,8 +33,7 @@ class BlitTest : public FrameTest {
   }
 
   void BlitSprite(int16_t destX, int16_t destY, uint8_t translucent = 0, uint8_t transparent = 1) {
-    app->Blit(sprite, 0, 0, kSpriteWidth, kSpriteHeight, screen, destX, destY, translucent,
-              transparent);
+    app->Blit(sprite, 0, 0, kSpriteWidth, kSpriteHeight, screen, destX, destY, translucent, transparent);
   }
 
   TestApp* app = nullptr;
@@ -130,8 +128,7 @@ TEST_F(BlitTest, FlagsOtherThanTransparentAloneCopyOpaque) {
   int16_t y = 0;
   for (const Flags& flags : opaqueCases) {
     BlitSprite(0, y, flags.translucent, flags.transparent);
-    EXPECT_EQ(ReadPixel(screen, 0, y), 0x000000u)
-        << int{flags.translucent} << "/" << int{flags.transparent};
+    EXPECT_EQ(ReadPixel(screen, 0, y), 0x000000u) << int{flags.translucent} << "/" << int{flags.transparent};
     EXPECT_EQ(ReadPixel(screen, 1, y), SpriteColour(1, 0));
     y = static_cast<int16_t>(y + 120);
   }
@@ -169,8 +166,8 @@ TEST_F(BlitTest, TranslucentBlendIsClippedLikeACopy) {
 // runs past the board is not clipped, and DirectDraw refuses it.
 TEST_F(BlitTest, RectangleOutsideASmallerSurfaceGivesTheDiagnosticText) {
   LPDIRECTDRAWSURFACE board = app->CreateBitmapSurface(480, 480);
-  const std::string text = FatalTextOf(
-      [&] { app->Blit(sprite, 0, 0, kSpriteWidth, kSpriteHeight, board, 450, 400, 0, 1); });
+  const std::string text =
+      FatalTextOf([&] { app->Blit(sprite, 0, 0, kSpriteWidth, kSpriteHeight, board, 450, 400, 0, 1); });
   const std::string expected = std::string(97, '-') +
                                "\n"
                                "Blt result=150\n"
@@ -183,8 +180,7 @@ TEST_F(BlitTest, RectangleOutsideASmallerSurfaceGivesTheDiagnosticText) {
 
 TEST_F(BlitTest, DiagnosticTextShowsTheClippedRectanglesAndTheFlagBytes) {
   LPDIRECTDRAWSURFACE board = app->CreateBitmapSurface(480, 480);
-  const std::string text = FatalTextOf(
-      [&] { app->Blit(sprite, 5, 0, 43, kSpriteHeight, board, -3, 450, 7, 0); });
+  const std::string text = FatalTextOf([&] { app->Blit(sprite, 5, 0, 43, kSpriteHeight, board, -3, 450, 7, 0); });
   const std::string expected = std::string(97, '-') +
                                "\n"
                                "Blt result=150\n"
@@ -196,12 +192,9 @@ TEST_F(BlitTest, DiagnosticTextShowsTheClippedRectanglesAndTheFlagBytes) {
 }
 
 TEST_F(BlitTest, SourceRectangleOutsideTheSourceGivesTheDiagnosticText) {
-  const std::string text =
-      FatalTextOf([&] { app->Blit(sprite, 40, 0, 20, 10, screen, 0, 0, 0, 0); });
+  const std::string text = FatalTextOf([&] { app->Blit(sprite, 40, 0, 20, 10, screen, 0, 0, 0, 0); });
   EXPECT_NE(text.find("\nBlt result=150\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("\nSource Rectangle\nleft=40\ntop=0\nright=60\nbottom=10\n"),
-            std::string::npos)
-      << text;
+  EXPECT_NE(text.find("\nSource Rectangle\nleft=40\ntop=0\nright=60\nbottom=10\n"), std::string::npos) << text;
 }
 
 TEST_F(BlitTest, LostSurfacesEndInSurfaceLost) {
@@ -212,8 +205,7 @@ TEST_F(BlitTest, LostSurfacesEndInSurfaceLost) {
 }
 
 TEST_F(BlitTest, TranslucentBlendOfASurfaceOntoItselfCannotLockItTwice) {
-  EXPECT_EQ(FatalTextOf([&] { app->Blit(screen, 0, 0, 10, 10, screen, 20, 20, 1, 1); }),
-            "Surface Busy");
+  EXPECT_EQ(FatalTextOf([&] { app->Blit(screen, 0, 0, 10, 10, screen, 20, 20, 1, 1); }), "Surface Busy");
   // Both locks were given back: the surface still takes copies.
   EXPECT_NO_THROW(BlitSprite(10, 10));
 }
@@ -233,8 +225,7 @@ TEST_F(BlitTest, BitmapSurfacesAreKeyedOnBlack) {
 }
 
 TEST_F(BlitTest, ImpossibleBitmapSurfaceIsAFatalError) {
-  EXPECT_EQ(FatalTextOf([&] { app->CreateBitmapSurface(-5, 10); }),
-            "Unable to create bitmap surface.");
+  EXPECT_EQ(FatalTextOf([&] { app->CreateBitmapSurface(-5, 10); }), "Unable to create bitmap surface.");
   EXPECT_EQ(FatalTextOf([&] { app->CreateBitmapSurface(0, 0); }), "Unable to create bitmap surface.");
 }
 

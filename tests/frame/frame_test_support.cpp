@@ -26,8 +26,7 @@ DDSURFACEDESC LockWhole(LPDIRECTDRAWSURFACE surface, DWORD flags) {
 }
 
 uint32_t* PixelAddress(const DDSURFACEDESC& lock, int x, int y) {
-  return reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(lock.lpSurface) +
-                                     static_cast<intptr_t>(y) * lock.lPitch) +
+  return reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(lock.lpSurface) + static_cast<intptr_t>(y) * lock.lPitch) +
          x;
 }
 
@@ -67,9 +66,7 @@ void FrameTest::WriteSettingsBytes(const std::vector<uint8_t>& bytes) {
   std::fclose(file);
 }
 
-TestApp::TestApp()
-    : DirectDrawApplication(GetModuleHandleA(nullptr), "FrameTest", SW_SHOWNORMAL, 800, 600, 24,
-                            "") {}
+TestApp::TestApp() : DirectDrawApplication(GetModuleHandleA(nullptr), "FrameTest", SW_SHOWNORMAL, 800, 600, 24, "") {}
 
 TestApp::~TestApp() {
   if (destroyed != nullptr) *destroyed = true;

@@ -9,28 +9,28 @@
 #include <vector>
 
 struct TestKey {
-    uint16_t number = 0;
-    std::string text;  // a name when not empty
+  uint16_t number = 0;
+  std::string text;  // a name when not empty
 };
 
 struct TestResource {
-    TestKey type;
-    TestKey name;
-    uint16_t language = 0x0409;
-    std::vector<uint8_t> data;
+  TestKey type;
+  TestKey name;
+  uint16_t language = 0x0409;
+  std::vector<uint8_t> data;
 };
 
 struct BuiltPe {
-    std::vector<uint8_t> bytes;
-    // File offsets.
-    size_t resourceDirectoryField = 0;  // RVA and size of the resource directory
-    size_t sectionHeader = 0;
-    size_t resourceSection = 0;  // where the tree starts (tree offset 0)
-    // Offsets inside the tree (add resourceSection for the file offset).
-    uint32_t typeDirectories = 0;      // the first type's directory of names
-    uint32_t languageDirectories = 0;  // the first name's directory of languages
-    uint32_t dataEntries = 0;          // the first data entry
-    uint32_t resourceSectionRva = 0;
+  std::vector<uint8_t> bytes;
+  // File offsets.
+  size_t resourceDirectoryField = 0;  // RVA and size of the resource directory
+  size_t sectionHeader = 0;
+  size_t resourceSection = 0;  // where the tree starts (tree offset 0)
+  // Offsets inside the tree (add resourceSection for the file offset).
+  uint32_t typeDirectories = 0;      // the first type's directory of names
+  uint32_t languageDirectories = 0;  // the first name's directory of languages
+  uint32_t dataEntries = 0;          // the first data entry
+  uint32_t resourceSectionRva = 0;
 };
 
 BuiltPe BuildPeImage(const std::vector<TestResource>& resources, bool pe32Plus = true);

@@ -8,13 +8,13 @@
 #include <vector>
 
 struct DibSample {
-    std::string name;  // after the quirk it covers; also the .bmp file name
-    uint16_t resourceId;
-    std::vector<uint8_t> dib;  // info header, colour table, pixels
-    int width;
-    int height;
-    int decodedBits;                 // depth of the DIB section it becomes
-    std::vector<uint32_t> expected;  // 0x00RRGGBB, rows from the top
+  std::string name;  // after the quirk it covers; also the .bmp file name
+  uint16_t resourceId;
+  std::vector<uint8_t> dib;  // info header, colour table, pixels
+  int width;
+  int height;
+  int decodedBits;                 // depth of the DIB section it becomes
+  std::vector<uint32_t> expected;  // 0x00RRGGBB, rows from the top
 };
 
 std::vector<DibSample> DibSamples();

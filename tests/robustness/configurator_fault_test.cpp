@@ -39,7 +39,8 @@ class ConfiguratorFaultTest : public ConfigDialogTest {
   // Opens the dialog, changes an option so that there is something to
   // write, and presses OK.
   int ChangeAndConfirm(ConfigDialog& dialog) {
-    script.Then([&](HWND window) { ClickAt(window, Centre(9, 84, 173, 11)); })  // windowed mode
+    script
+        .Then([&](HWND window) { ClickAt(window, Centre(9, 84, 173, 11)); })  // windowed mode
         .Then([&](HWND window) { ClickAt(window, kOk); });
     return dialog.RunModal();
   }
@@ -90,11 +91,10 @@ TEST_F(ConfiguratorFaultTest, OkInAFolderItMayNotWriteToKeepsTheEarlierSettings)
 TEST_F(ConfiguratorFaultTest, ALayoutThatCannotBeSavedIsNotCounted) {
   MakeFolderInstead("Tarnwicket.rnd");
   ConfigDialog dialog;
-  script.Then([&](HWND window) { ClickAt(window, kSave); })
-      .Then([&](HWND window) {
-        EXPECT_EQ(dialog.layouts.layoutCount, 0);
-        ClickAt(window, kOk);
-      });
+  script.Then([&](HWND window) { ClickAt(window, kSave); }).Then([&](HWND window) {
+    EXPECT_EQ(dialog.layouts.layoutCount, 0);
+    ClickAt(window, kOk);
+  });
   EXPECT_EQ(dialog.RunModal(), IDOK);
   EXPECT_TRUE(fs::is_directory("Tarnwicket.rnd"));
 }
@@ -107,11 +107,12 @@ headless::Frame DialogFrame(bool* pickerOpened = nullptr) {
   bool opened = false;
   ConfigDialog dialog;
   DialogScript steps;
-  steps.Then([&](HWND window) {
-          frame = headless::LastFrame();
-          const POINT point = PreviewPoint(60, 60);
-          DialogScript::Click(window, point.x, point.y);
-        })
+  steps
+      .Then([&](HWND window) {
+        frame = headless::LastFrame();
+        const POINT point = PreviewPoint(60, 60);
+        DialogScript::Click(window, point.x, point.y);
+      })
       .Then([&](HWND window) {
         opened = !IsWindowEnabled(window);
         if (opened) {
@@ -154,17 +155,18 @@ TEST_F(ConfiguratorFaultTest, ALibraryLackingItsPicturesStillLetsTheDialogWork) 
 }
 
 TEST_F(ConfiguratorFaultTest, SettingsAndLayoutsOfOddContentsAreShownAndWrittenBackWhole) {
-  for (const std::vector<uint8_t>& settings : {std::vector<uint8_t>(23, 255), std::vector<uint8_t>(7, 0x80),
-                                               NoiseBytes(4096, 5)}) {
+  for (const std::vector<uint8_t>& settings :
+       {std::vector<uint8_t>(23, 255), std::vector<uint8_t>(7, 0x80), NoiseBytes(4096, 5)}) {
     WriteFile("Tarnwicket.cfg", settings);
     WriteFile("Tarnwicket.rnd", NoiseBytes(6 * 1200 + 5, 6));  // past the list's capacity
     ConfigDialog dialog;
     DialogScript steps;
-    steps.Then([&](HWND window) {
-            EXPECT_EQ(dialog.layouts.layoutCount, 1000);
-            const POINT point = PreviewPoint(60, 60);
-            headless::MouseMove(window, point.x, point.y);
-          })
+    steps
+        .Then([&](HWND window) {
+          EXPECT_EQ(dialog.layouts.layoutCount, 1000);
+          const POINT point = PreviewPoint(60, 60);
+          headless::MouseMove(window, point.x, point.y);
+        })
         .Then([&](HWND window) { ClickAt(window, kSave); })
         .Then([&](HWND window) { ClickAt(window, kOk); });
     EXPECT_EQ(dialog.RunModal(), IDOK);

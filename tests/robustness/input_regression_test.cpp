@@ -26,9 +26,12 @@ struct Reader {
 };
 
 const Reader kReaders[] = {
-    {"pgn_games", RunPgnGamesInput},       {"settings_files", RunSettingsFilesInput},
-    {"pe_resources", RunPeResourcesInput}, {"res_file", RunResFileInput},
-    {"dib_decode", RunDibDecodeInput},     {"wave", RunWaveInput},
+    {"pgn_games", RunPgnGamesInput},
+    {"settings_files", RunSettingsFilesInput},
+    {"pe_resources", RunPeResourcesInput},
+    {"res_file", RunResFileInput},
+    {"dib_decode", RunDibDecodeInput},
+    {"wave", RunWaveInput},
     {"dialog_template", RunDialogTemplateInput},
 };
 
@@ -60,8 +63,10 @@ std::vector<InputFile> AllInputs() {
 }
 
 std::string TestName(const testing::TestParamInfo<InputFile>& info) {
-  std::string name = std::string(info.param.reader->name) + "_" + info.param.kind + "_" + info.param.path.stem().string();
-  std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+  std::string name =
+      std::string(info.param.reader->name) + "_" + info.param.kind + "_" + info.param.path.stem().string();
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
   return name;
 }
 

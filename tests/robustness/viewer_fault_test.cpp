@@ -19,8 +19,8 @@ using namespace fault_files;
 
 namespace {
 
-const char* const kLibraries[] = {"Tarnwicket_Checkerlib.dll", "Tarnwicket_Figurinelib.dll",
-                                  "Tarnwicket_Dashlib.dll", "Tarnwicket_Backdroplib.dll"};
+const char* const kLibraries[] = {"Tarnwicket_Checkerlib.dll", "Tarnwicket_Figurinelib.dll", "Tarnwicket_Dashlib.dll",
+                                  "Tarnwicket_Backdroplib.dll"};
 
 std::string LibraryPath(const char* name) { return std::string(TARNWICKET_ART_LIBRARY_DIR) + "/" + name; }
 
@@ -63,9 +63,8 @@ struct ProgramRun {
 ProgramRun RunViewerProgram(int escapeFrame = 600) {
   ScriptedViewer::escapeFrame = escapeFrame;
   ProgramRun run;
-  run.exitCode = RunApplication([] {
-    return new ScriptedViewer(GetModuleHandleA(nullptr), "TarnwicketGame", SW_SHOWNORMAL, 800, 600, 24, "");
-  });
+  run.exitCode = RunApplication(
+      [] { return new ScriptedViewer(GetModuleHandleA(nullptr), "TarnwicketGame", SW_SHOWNORMAL, 800, 600, 24, ""); });
   run.boxes = headless::MessageBoxes();
   if (auto* viewer = dynamic_cast<ScriptedViewer*>(theApp)) {
     run.gamesShown = viewer->gamesShown;
@@ -175,8 +174,7 @@ TEST(ViewerFaults, BrokenArtLibrariesAreTreatedAsMissing) {
   ASSERT_GT(boards.size(), 1000u);
   boards.resize(boards.size() / 2);  // truncated
   const std::string notPe = "This is not a library, only a text file with a library's name.\n";
-  const std::vector<uint8_t> consoles =
-      WithResourcesOutsideTheFile(ReadBytes(LibraryPath("Tarnwicket_Dashlib.dll")));
+  const std::vector<uint8_t> consoles = WithResourcesOutsideTheFile(ReadBytes(LibraryPath("Tarnwicket_Dashlib.dll")));
 
   const headless::Frame broken = FrameWithLibraries({{"Tarnwicket_Backdroplib.dll", backdrops},
                                                      {"Tarnwicket_Checkerlib.dll", boards},
@@ -204,9 +202,9 @@ TEST(ViewerFaults, LibraryLackingAPictureEndsWithItsFatalErrorBox) {
 // --- Hostile game files ---
 
 TEST(ViewerFaults, GameFileWithoutAGameEndsWithAFatalErrorBox) {
-  for (const std::string& text : {std::string(), std::string("\n \t\r\n"),
-                                  std::string("% an escape line\n{a comment}\n; a line comment\n"),
-                                  std::string("1. 2. 3... $1 !? \n")}) {
+  for (const std::string& text :
+       {std::string(), std::string("\n \t\r\n"), std::string("% an escape line\n{a comment}\n; a line comment\n"),
+        std::string("1. 2. 3... $1 !? \n")}) {
     SessionSetup setup;
     setup.pgn = "placeholder";
     ViewerSession session(setup);
@@ -258,8 +256,8 @@ TEST(ViewerFaults, MovetextCutOffByAnEndlessCommentEndsAtTheEndOfTheFile) {
 TEST(ViewerFaults, MovetextLongerThanThePlyListsHoldIsPlayedAsFarAsTheyGo) {
   // 40000 plies of knights going out and back, and no result.
   std::string moves = "[Event \"Endless\"]\n\n";
-  for (int move = 0; move < 10000; ++move) moves += std::to_string(2 * move + 1) + ". Nf3 Nf6 " +
-                                                    std::to_string(2 * move + 2) + ". Ng1 Ng8\n";
+  for (int move = 0; move < 10000; ++move)
+    moves += std::to_string(2 * move + 1) + ". Nf3 Nf6 " + std::to_string(2 * move + 2) + ". Ng1 Ng8\n";
   SessionSetup setup;
   setup.pgn = moves;
   ViewerSession session(setup);
@@ -282,12 +280,8 @@ enum class Change { kTruncatedToNothing, kCutInHalf, kOverwrittenWithNoise, kOve
 void ChangeGameFile(Change change) {
   const uintmax_t size = fs::file_size("Tarnwicket.pgn");
   switch (change) {
-    case Change::kTruncatedToNothing:
-      fs::resize_file("Tarnwicket.pgn", 0);
-      break;
-    case Change::kCutInHalf:
-      fs::resize_file("Tarnwicket.pgn", size / 2);
-      break;
+    case Change::kTruncatedToNothing: fs::resize_file("Tarnwicket.pgn", 0); break;
+    case Change::kCutInHalf: fs::resize_file("Tarnwicket.pgn", size / 2); break;
     case Change::kOverwrittenWithNoise: {
       // In place: the viewer's open file sees the new bytes.
       std::FILE* file = std::fopen("Tarnwicket.pgn", "r+b");

@@ -56,8 +56,7 @@ namespace {
 
 template <typename Matches>
 bool Shows(const Picture& picture, const Picture& sprite, int x, int y, Matches matches) {
-  if (sprite.width == 0 || x < 0 || y < 0 || x + sprite.width > picture.width ||
-      y + sprite.height > picture.height) {
+  if (sprite.width == 0 || x < 0 || y < 0 || x + sprite.width > picture.width || y + sprite.height > picture.height) {
     return false;
   }
   for (int row = 0; row < sprite.height; ++row) {
@@ -75,8 +74,7 @@ bool ShowsOpaque(const Picture& picture, const Picture& sprite, int x, int y) {
 }
 
 bool ShowsKeyed(const Picture& picture, const Picture& sprite, int x, int y) {
-  return Shows(picture, sprite, x, y,
-               [](uint32_t shown, uint32_t drawn) { return drawn == 0 || shown == drawn; });
+  return Shows(picture, sprite, x, y, [](uint32_t shown, uint32_t drawn) { return drawn == 0 || shown == drawn; });
 }
 
 bool ReadPng(const std::string& path, Picture& picture) {

@@ -13,12 +13,10 @@ TEST(ViewerArtwork, WithoutArtLibrariesTheViewerShowsItsOwnPictures) {
   ViewerApp& app = session.Start();
   EXPECT_EQ(app.boardsLibrary, nullptr);
   // The same pictures loaded here from the program's own resources.
-  const auto own = [&](int16_t id, int width, int height, int x, int y, int cellWidth,
-                       int cellHeight) {
+  const auto own = [&](int16_t id, int width, int height, int x, int y, int cellWidth, int cellHeight) {
     LPDIRECTDRAWSURFACE surface = app.CreateBitmapSurface(cellWidth, cellHeight);
-    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
-                                                     IMAGE_BITMAP, width, height,
-                                                     LR_CREATEDIBSECTION));
+    HBITMAP bitmap = static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, width, height, LR_CREATEDIBSECTION));
     app.CopyBitmapToSurface(surface, bitmap, static_cast<int16_t>(x), static_cast<int16_t>(y),
                             static_cast<int16_t>(cellWidth), static_cast<int16_t>(cellHeight));
     DeleteObject(bitmap);

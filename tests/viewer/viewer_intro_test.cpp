@@ -10,8 +10,7 @@
 namespace {
 
 // True when the frame shows `text` in `cells` glyph cells at (x, y).
-bool ShowsText(const Picture& frame, ViewerApp& app, int x, int y, const std::string& text,
-               int cells) {
+bool ShowsText(const Picture& frame, ViewerApp& app, int x, int y, const std::string& text, int cells) {
   for (int i = 0; i < cells; ++i) {
     const unsigned char code = i < static_cast<int>(text.size()) ? text[i] : 0;
     if (!ShowsOpaque(frame, ReadSurface(app.glyphs[code]), x + 16 * i, y)) return false;
@@ -30,9 +29,8 @@ SessionSetup OneGame() {
 TEST(ViewerIntro, ShowsOneLinePerSecondWithTheKingOnItsHomeSquare) {
   ViewerSession session(OneGame());
   ViewerApp& app = session.Start();
-  const char* const lines[8] = {"              ", "Tarnw         ", "Tarnwicke     ",
-                                "Tarnwicket    ", "Tarnwicket 1.0", "by: Ordo Velux",
-                                "by: Ordo Velux", "              "};
+  const char* const lines[8] = {"              ", "Tarnw         ", "Tarnwicke     ", "Tarnwicket    ",
+                                "Tarnwicket 1.0", "by: Ordo Velux", "by: Ordo Velux", "              "};
   for (int second = 0; second < 8; ++second) {
     while (app.secondsCounted < second) session.Frame(100);
     session.Frame(100);

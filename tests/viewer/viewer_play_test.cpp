@@ -16,12 +16,9 @@ namespace {
 
 int Square(const char* name) { return ('8' - name[1]) * 8 + (name[0] - 'a'); }
 
-std::string BoardText(const ViewerApp& app) {
-  return std::string(reinterpret_cast<const char*>(app.board), 64);
-}
+std::string BoardText(const ViewerApp& app) { return std::string(reinterpret_cast<const char*>(app.board), 64); }
 
-const std::string kStartingBoard =
-    "RNBQKBNRPPPPPPPP" + std::string(32, ' ') + "pppppppprnbqkbnr";
+const std::string kStartingBoard = "RNBQKBNRPPPPPPPP" + std::string(32, ' ') + "pppppppprnbqkbnr";
 
 // How often "lastgameplayed.txt" holds the lines of a game's first ply.
 int CountFirstPlyLogEntries() {
@@ -258,8 +255,8 @@ TEST(ViewerPlay, RandomLayoutsChangeTheArtWithoutNewSurfaces) {
   SessionSetup setup;
   setup.pgn = TestGame("1.e4", "1-0");
   setup.settings[kRandomLayoutsByte] = 1;
-  setup.layouts = {5, 2, 2, 0, 2, 0,    // board 2
-                   1, 7, 5, 3, 9, 4};   // board 9, another console, style 4
+  setup.layouts = {5, 2, 2, 0, 2, 0,   // board 2
+                   1, 7, 5, 3, 9, 4};  // board 9, another console, style 4
   ViewerSession session(setup);
   ViewerApp& app = session.Start();
   session.FinishIntro();
@@ -327,10 +324,8 @@ TEST(ViewerPlay, NamesInUtf8ReadThroughTheFontsCells) {
 TEST(ViewerPlay, MissingGameFileEndsInItsFatalErrorBox) {
   SessionSetup setup;  // no game file
   ViewerSession session(setup);
-  const int exitCode = RunApplication([] {
-    return new ViewerApp(GetModuleHandleA(nullptr), "TarnwicketGame", SW_SHOWNORMAL, 800, 600, 24,
-                         "");
-  });
+  const int exitCode = RunApplication(
+      [] { return new ViewerApp(GetModuleHandleA(nullptr), "TarnwicketGame", SW_SHOWNORMAL, 800, 600, 24, ""); });
   EXPECT_EQ(exitCode, 0);
   ASSERT_EQ(headless::MessageBoxes().size(), 1u);
   EXPECT_EQ(headless::MessageBoxes()[0].text, "can't find Tarnwicket.PGN");
@@ -378,10 +373,8 @@ TEST(ViewerPlay, PlyThatCannotBeResolvedEndsInItsFatalErrorBox) {
   SessionSetup setup;
   setup.pgn = TestGame("1.e4 e5 2.Zf3", "1-0");
   ViewerSession session(setup);
-  const int exitCode = RunApplication([] {
-    return new ClockedViewer(GetModuleHandleA(nullptr), "TarnwicketGame", SW_SHOWNORMAL, 800, 600,
-                             24, "");
-  });
+  const int exitCode = RunApplication(
+      [] { return new ClockedViewer(GetModuleHandleA(nullptr), "TarnwicketGame", SW_SHOWNORMAL, 800, 600, 24, ""); });
   EXPECT_EQ(exitCode, 0);
   ASSERT_EQ(headless::MessageBoxes().size(), 1u);
   EXPECT_EQ(headless::MessageBoxes()[0].text, "Raaaaaaawwrr!");

@@ -11,9 +11,7 @@
 
 namespace {
 
-bool IsOneOf(unsigned sound, unsigned first, unsigned last) {
-  return sound >= first && sound <= last;
-}
+bool IsOneOf(unsigned sound, unsigned first, unsigned last) { return sound >= first && sound <= last; }
 
 // Plays plies one tick each, letting each slide land, until `plies` plies
 // have been shown; returns the sounds of the last landing frame onwards.
@@ -112,16 +110,14 @@ TEST(ViewerScene, CaptureGoesToItsTrayWithACaptureSound) {
   EXPECT_EQ(app.capturedBlack[0], kPawn);
   // The captured black pawn stands first in the lower tray, shifted by 28.
   session.Frame();
-  EXPECT_TRUE(ShowsKeyed(ReadSurface(app.sceneBackground), ReadSurface(app.blackPieces[kPawn]),
-                         549 + 28, 362));
+  EXPECT_TRUE(ShowsKeyed(ReadSurface(app.sceneBackground), ReadSurface(app.blackPieces[kPawn]), 549 + 28, 362));
   EXPECT_TRUE(ShowsKeyed(LastFrame(), ReadSurface(app.blackPieces[kPawn]), 549 + 28, 362));
 
   sounds = PlayAndLand(session, 1);
   ASSERT_FALSE(sounds.empty());
   EXPECT_TRUE(IsOneOf(sounds[0], 130, 132)) << sounds[0];
   EXPECT_EQ(app.capturedWhiteCount, 1);
-  EXPECT_TRUE(ShowsKeyed(ReadSurface(app.sceneBackground), ReadSurface(app.whitePieces[kPawn]),
-                         549 + 28, 26));
+  EXPECT_TRUE(ShowsKeyed(ReadSurface(app.sceneBackground), ReadSurface(app.whitePieces[kPawn]), 549 + 28, 26));
 }
 
 TEST(ViewerScene, EnPassantPlaysTheOrdinarySoundAndFillsNoTray) {
@@ -222,8 +218,8 @@ TEST(ViewerScene, GoldenIntroFrame) {
 TEST(ViewerScene, GoldenMidSlideFrameLiftsThePieceOverItsShadow) {
   SessionSetup setup;
   setup.pgn = TestGame("1.e4 e5", "1-0", "Golden, White", "Golden, Black");
-  setup.settings[kPieceSpeedByte] = 10;      // 5 pixels a frame
-  setup.settings[kAnimationStyleByte] = 4;   // high jumping
+  setup.settings[kPieceSpeedByte] = 10;     // 5 pixels a frame
+  setup.settings[kAnimationStyleByte] = 4;  // high jumping
   ViewerSession session(setup);
   ViewerApp& app = session.Start();
   session.FinishIntro();

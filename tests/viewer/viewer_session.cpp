@@ -67,9 +67,8 @@ std::vector<uint8_t> TestSettings() {
 
 std::string TestGame(const std::string& moves, const std::string& result, const std::string& white,
                      const std::string& black, const std::string& event) {
-  return "[Event \"" + event + "\"]\n[Site \"Testville\"]\n[Date \"2024.01.01\"]\n[Round \"1\"]\n" +
-         "[White \"" + white + "\"]\n[Black \"" + black + "\"]\n[Result \"" + result + "\"]\n\n" +
-         moves + " " + result + "\n\n";
+  return "[Event \"" + event + "\"]\n[Site \"Testville\"]\n[Date \"2024.01.01\"]\n[Round \"1\"]\n" + "[White \"" +
+         white + "\"]\n[Black \"" + black + "\"]\n[Result \"" + result + "\"]\n\n" + moves + " " + result + "\n\n";
 }
 
 std::string ReadTestData(const std::string& relativePath) {
@@ -113,8 +112,8 @@ ViewerSession::~ViewerSession() {
 }
 
 ViewerApp& ViewerSession::Start() {
-  app_.reset(new ViewerApp(GetModuleHandleA(nullptr), "TarnwicketGame", SW_SHOWNORMAL, 800, 600, 24,
-                           commandLine_.c_str()));
+  app_.reset(
+      new ViewerApp(GetModuleHandleA(nullptr), "TarnwicketGame", SW_SHOWNORMAL, 800, 600, 24, commandLine_.c_str()));
   theApp = app_.get();
   return *app_;
 }

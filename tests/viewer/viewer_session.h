@@ -47,10 +47,10 @@ enum SettingsByte : int {
 };
 
 struct SessionSetup {
-  std::string pgn;                      // Tarnwicket.pgn; empty: no game file
-  bool artLibraries = true;             // the four art libraries beside the viewer
+  std::string pgn;                                 // Tarnwicket.pgn; empty: no game file
+  bool artLibraries = true;                        // the four art libraries beside the viewer
   std::vector<uint8_t> settings = TestSettings();  // empty: no settings file
-  std::vector<uint8_t> layouts;         // Tarnwicket.rnd; empty: no file
+  std::vector<uint8_t> layouts;                    // Tarnwicket.rnd; empty: no file
   std::string commandLine;
 };
 
@@ -101,10 +101,8 @@ class ViewerSession {
 
 // One game with the seven standard tags; `moves` is its movetext without
 // the result.
-std::string TestGame(const std::string& moves, const std::string& result,
-                     const std::string& white = "White, Player",
-                     const std::string& black = "Black, Player",
-                     const std::string& event = "Test Event");
+std::string TestGame(const std::string& moves, const std::string& result, const std::string& white = "White, Player",
+                     const std::string& black = "Black, Player", const std::string& event = "Test Event");
 
 // Puts an art library of the build's run folder into the current folder
 // under the given name (a link to it; the built library is never written).

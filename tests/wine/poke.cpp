@@ -60,8 +60,8 @@ void PrintPlace(HWND window) {
   GetClientRect(window, &client);
   POINT origin = {0, 0};
   ClientToScreen(window, &origin);
-  std::printf("window %ld %ld %ld %ld client %ld %ld %ld %ld\n", outer.left, outer.top, outer.right,
-              outer.bottom, origin.x, origin.y, client.right, client.bottom);
+  std::printf("window %ld %ld %ld %ld client %ld %ld %ld %ld\n", outer.left, outer.top, outer.right, outer.bottom,
+              origin.x, origin.y, client.right, client.bottom);
 }
 
 // Key data as a keyboard gives it: repeat count 1, the scan code, and for the
@@ -78,9 +78,8 @@ BOOL CALLBACK PrintControl(HWND control, LPARAM) {
   RECT rect = {};
   GetWindowRect(control, &rect);
   const LRESULT picture = SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0);
-  std::printf("control %d %s %ld %ld %ld %ld %s picture %s\n", GetDlgCtrlID(control), className,
-              rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-              IsWindowVisible(control) ? "visible" : "hidden",
+  std::printf("control %d %s %ld %ld %ld %ld %s picture %s\n", GetDlgCtrlID(control), className, rect.left, rect.top,
+              rect.right - rect.left, rect.bottom - rect.top, IsWindowVisible(control) ? "visible" : "hidden",
               std::strcmp(className, "Static") == 0 ? (picture != 0 ? "yes" : "no") : "-");
   return TRUE;
 }

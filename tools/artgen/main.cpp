@@ -11,30 +11,30 @@
 #include "tools/artgen/art/book.h"
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <output folder> [font folder]\n", argv[0]);
-        return 2;
-    }
-    try {
-        artgen::Fonts fonts(argc > 2 ? argv[2] : "/usr/share/fonts/truetype/dejavu");
-        artgen::Output out(argv[1]);
-        artgen::ArtBook book;
-        book.fonts = &fonts;
-        book.out = &out;
-        // Order matters: later pictures are made from earlier ones.
-        artgen::GeneratePieces(book);
-        artgen::GenerateBoards(book);
-        artgen::GenerateBackdrops(book);
-        artgen::GenerateConsoleStyles(book);
-        artgen::GenerateConsoles(book);
-        artgen::GeneratePickers(book);
-        artgen::GenerateViewerOwn(book);
-        artgen::GenerateConfigurator(book);
-        artgen::GenerateSounds(book);
-        std::printf("artgen: %d files written to %s\n", out.FileCount(), argv[1]);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "artgen: %s\n", e.what());
-        return 1;
-    }
-    return 0;
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s <output folder> [font folder]\n", argv[0]);
+    return 2;
+  }
+  try {
+    artgen::Fonts fonts(argc > 2 ? argv[2] : "/usr/share/fonts/truetype/dejavu");
+    artgen::Output out(argv[1]);
+    artgen::ArtBook book;
+    book.fonts = &fonts;
+    book.out = &out;
+    // Order matters: later pictures are made from earlier ones.
+    artgen::GeneratePieces(book);
+    artgen::GenerateBoards(book);
+    artgen::GenerateBackdrops(book);
+    artgen::GenerateConsoleStyles(book);
+    artgen::GenerateConsoles(book);
+    artgen::GeneratePickers(book);
+    artgen::GenerateViewerOwn(book);
+    artgen::GenerateConfigurator(book);
+    artgen::GenerateSounds(book);
+    std::printf("artgen: %d files written to %s\n", out.FileCount(), argv[1]);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "artgen: %s\n", e.what());
+    return 1;
+  }
+  return 0;
 }

@@ -33,22 +33,25 @@ void WriteGame(std::FILE* file, std::mt19937& random, int number) {
                "[UTCDate \"2021.%02d.%02d\"]\n[UTCTime \"%02d:%02d:%02d\"]\n[WhiteElo \"%u\"]\n[BlackElo \"%u\"]\n"
                "[WhiteRatingDiff \"+%u\"]\n[BlackRatingDiff \"-%u\"]\n[ECO \"B%02u\"]\n"
                "[Opening \"Sicilian Defense: Game %d\"]\n[TimeControl \"300+0\"]\n[Termination \"Normal\"]\n\n",
-               static_cast<unsigned>(random()), 1 + static_cast<int>(random() % 12), 1 + static_cast<int>(random() % 28),
-               static_cast<unsigned>(random() % 100000), static_cast<unsigned>(random() % 100000), result,
-               1 + static_cast<int>(random() % 12), 1 + static_cast<int>(random() % 28),
-               static_cast<int>(random() % 24), static_cast<int>(random() % 60), static_cast<int>(random() % 60),
-               1000 + static_cast<unsigned>(random() % 1500), 1000 + static_cast<unsigned>(random() % 1500),
-               static_cast<unsigned>(random() % 20), static_cast<unsigned>(random() % 20),
-               static_cast<unsigned>(random() % 100), number);
+               static_cast<unsigned>(random()), 1 + static_cast<int>(random() % 12),
+               1 + static_cast<int>(random() % 28), static_cast<unsigned>(random() % 100000),
+               static_cast<unsigned>(random() % 100000), result, 1 + static_cast<int>(random() % 12),
+               1 + static_cast<int>(random() % 28), static_cast<int>(random() % 24), static_cast<int>(random() % 60),
+               static_cast<int>(random() % 60), 1000 + static_cast<unsigned>(random() % 1500),
+               1000 + static_cast<unsigned>(random() % 1500), static_cast<unsigned>(random() % 20),
+               static_cast<unsigned>(random() % 20), static_cast<unsigned>(random() % 100), number);
   const int plies = 40 + static_cast<int>(random() % 120);
   const bool clocks = random() % 2 == 0;
   int column = 0;
   for (int ply = 0; ply < plies; ++ply) {
     std::string text;
-    if (ply % 2 == 0) text = std::to_string(ply / 2 + 1) + ". ";
-    else if (clocks) text = std::to_string(ply / 2 + 1) + "... ";
+    if (ply % 2 == 0)
+      text = std::to_string(ply / 2 + 1) + ". ";
+    else if (clocks)
+      text = std::to_string(ply / 2 + 1) + "... ";
     text += MakeMove(random);
-    if (clocks) text += " { [%clk 0:0" + std::to_string(random() % 5) + ":" + std::to_string(10 + random() % 50) + "] }";
+    if (clocks)
+      text += " { [%clk 0:0" + std::to_string(random() % 5) + ":" + std::to_string(10 + random() % 50) + "] }";
     if (random() % 50 == 0) text += " $" + std::to_string(1 + random() % 6);
     if (random() % 80 == 0) text += " ( " + MakeMove(random) + " " + MakeMove(random) + " )";
     if (column + static_cast<int>(text.size()) > 79) {

@@ -5,9 +5,9 @@
 //   bench_index [SIZE_MB] [FILE]
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <string>
 
@@ -52,8 +52,9 @@ int main(int argc, char** argv) {
     best = std::min(best, SecondsSince(start));
     bestProcessor = std::min(bestProcessor, static_cast<double>(std::clock() - processorStart) / CLOCKS_PER_SEC);
   }
-  std::printf("indexing (CountGames + IndexPlies): %d games, best of 5: %.3f s, %.0f MB/s (processor time: %.0f MB/s)\n",
-              play.lastGameIndex + 1, best, fileMegabytes / best, fileMegabytes / bestProcessor);
+  std::printf(
+      "indexing (CountGames + IndexPlies): %d games, best of 5: %.3f s, %.0f MB/s (processor time: %.0f MB/s)\n",
+      play.lastGameIndex + 1, best, fileMegabytes / best, fileMegabytes / bestProcessor);
 
   double loadBest = 1e9;
   for (int run = 0; run < 5; ++run) {

@@ -53,21 +53,20 @@ std::string MakeRunFolder(const std::string& runDir, bool windowed) {
     std::perror("mkdtemp");
     std::exit(1);
   }
-  for (const char* name : {"Tarnwicket_Checkerlib.dll", "Tarnwicket_Figurinelib.dll",
-                           "Tarnwicket_Dashlib.dll", "Tarnwicket_Backdroplib.dll",
-                           "Tarnwicket.pgn"}) {
+  for (const char* name : {"Tarnwicket_Checkerlib.dll", "Tarnwicket_Figurinelib.dll", "Tarnwicket_Dashlib.dll",
+                           "Tarnwicket_Backdroplib.dll", "Tarnwicket.pgn"}) {
     fs::copy_file(fs::path(runDir) / name, fs::path(pattern) / name);
   }
-  const unsigned char settings[23] = {static_cast<unsigned char>(windowed ? 1 : 0),
-                                      4, 5, 1, 9, 0, 0, 1, 1, 0, 1, 0, 0, 5, 2, 1, 1, 1, 3, 2, 0, 2, 0};
+  const unsigned char settings[23] = {
+      static_cast<unsigned char>(windowed ? 1 : 0), 4, 5, 1, 9, 0, 0, 1, 1, 0, 1, 0, 0, 5, 2, 1, 1, 1, 3, 2, 0, 2, 0};
   std::ofstream(fs::path(pattern) / "Tarnwicket.cfg", std::ios::binary)
       .write(reinterpret_cast<const char*>(settings), sizeof settings);
   return pattern;
 }
 
 std::unique_ptr<ViewerApp> StartViewer() {
-  std::unique_ptr<ViewerApp> app(new ViewerApp(GetModuleHandleA(nullptr), "TarnwicketGame",
-                                               SW_SHOWNORMAL, 800, 600, 24, ""));
+  std::unique_ptr<ViewerApp> app(
+      new ViewerApp(GetModuleHandleA(nullptr), "TarnwicketGame", SW_SHOWNORMAL, 800, 600, 24, ""));
   theApp = app.get();
   return app;
 }
@@ -154,10 +153,10 @@ int main(int argc, char** argv) {
     fs::current_path(home);
     fs::remove_all(folder);
     const char* mode = windowed ? "windowed   " : "full-screen";
-    std::printf("%s start-up to first frame: median %7.2f ms  best %7.2f ms  (goal < 200 ms)\n",
-                mode, startUp.median, startUp.best);
-    std::printf("%s UpdateFrame mid-slide:   median %7.3f ms  mean %7.3f ms  (goal < 0.5 ms)\n",
-                mode, slide.median, slide.mean);
+    std::printf("%s start-up to first frame: median %7.2f ms  best %7.2f ms  (goal < 200 ms)\n", mode, startUp.median,
+                startUp.best);
+    std::printf("%s UpdateFrame mid-slide:   median %7.3f ms  mean %7.3f ms  (goal < 0.5 ms)\n", mode, slide.median,
+                slide.mean);
   }
   return 0;
 }

@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
   }
   std::fflush(stdout);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  std::fprintf(stderr, "%d games, %d errors, %ld plies, %.3f seconds\n", games, checker.errors,
-               checker.pliesPlayed, seconds);
+  std::fprintf(stderr, "%d games, %d errors, %ld plies, %.3f seconds\n", games, checker.errors, checker.pliesPlayed,
+               seconds);
   return checker.errors > 0 ? 1 : 0;
 }

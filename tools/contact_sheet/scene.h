@@ -9,8 +9,8 @@
 namespace contact {
 
 struct SceneChoice {
-    int backdropId, consoleId, boardId, whiteSetId, blackSetId, fontId, lampId;
-    bool frameOverlay;  // console styles 8 and 17
+  int backdropId, consoleId, boardId, whiteSetId, blackSetId, fontId, lampId;
+  bool frameOverlay;  // console styles 8 and 17
 };
 
 artgen::Canvas ComposeScene(const std::string& genDir, const SceneChoice& choice);

@@ -68,7 +68,7 @@ extern "C" {
 // LoadImageA, DeleteObject
 HANDLE __real__Z10LoadImageAP11HINSTANCE__PKcjiij(HINSTANCE, LPCSTR, UINT, int, int, UINT);
 HANDLE __wrap__Z10LoadImageAP11HINSTANCE__PKcjiij(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy,
-                                                 UINT flags) {
+                                                  UINT flags) {
   HANDLE image = __real__Z10LoadImageAP11HINSTANCE__PKcjiij(instance, name, type, cx, cy, flags);
   if (image != nullptr && type == IMAGE_BITMAP) LiveBitmaps().insert(image);
   return image;
@@ -110,8 +110,7 @@ BOOL __wrap__Z11FreeLibraryP11HINSTANCE__(HMODULE module) {
 
 // DirectDrawApplication::CreateBitmapSurface(int, int): the viewer's one way
 // to make an off-screen surface; they all live as long as the display does.
-LPDIRECTDRAWSURFACE __real__ZN21DirectDrawApplication19CreateBitmapSurfaceEii(DirectDrawApplication*, int32_t,
-                                                                              int32_t);
+LPDIRECTDRAWSURFACE __real__ZN21DirectDrawApplication19CreateBitmapSurfaceEii(DirectDrawApplication*, int32_t, int32_t);
 LPDIRECTDRAWSURFACE __wrap__ZN21DirectDrawApplication19CreateBitmapSurfaceEii(DirectDrawApplication* self,
                                                                               int32_t width, int32_t height) {
   LPDIRECTDRAWSURFACE surface = __real__ZN21DirectDrawApplication19CreateBitmapSurfaceEii(self, width, height);

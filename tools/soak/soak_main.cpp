@@ -27,7 +27,8 @@ int main(int argc, char** argv) {
     } else if (std::strcmp(argv[i], "--art") == 0 && hasValue) {
       options.artFolder = argv[++i];
     } else if (argv[i][0] == '-') {
-      std::fprintf(stderr, "usage: TarnwicketSoak [--games N] [--baseline N] [--seed S] [--art FOLDER] [GAMES.pgn...]\n");
+      std::fprintf(stderr,
+                   "usage: TarnwicketSoak [--games N] [--baseline N] [--seed S] [--art FOLDER] [GAMES.pgn...]\n");
       return 2;
     } else {
       options.gameSources.push_back(argv[i]);

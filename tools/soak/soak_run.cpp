@@ -214,9 +214,9 @@ SoakFigures RunSoak(const SoakOptions& options) {
 namespace {
 
 void DescribeHeld(std::ostringstream& out, const char* when, const HeldResources& held) {
-  out << when << ": memory " << held.memoryBytes << " bytes, " << held.fileHandles << " file handles, "
-      << held.bitmaps << " bitmaps, " << held.memoryContexts << " memory contexts, " << held.libraries
-      << " libraries, " << held.surfaces << " surfaces made\n";
+  out << when << ": memory " << held.memoryBytes << " bytes, " << held.fileHandles << " file handles, " << held.bitmaps
+      << " bitmaps, " << held.memoryContexts << " memory contexts, " << held.libraries << " libraries, "
+      << held.surfaces << " surfaces made\n";
 }
 
 }  // namespace
@@ -224,8 +224,8 @@ void DescribeHeld(std::ostringstream& out, const char* when, const HeldResources
 std::string DescribeSoak(const SoakFigures& figures) {
   std::ostringstream out;
   out << figures.gamesOver << " games over (" << figures.gamesSkipped << " of them cut short by Enter; file of "
-      << figures.gamesInFile << " games), " << figures.ticks << " ticks, "
-      << figures.frames << " frames, " << figures.keys << " keys\n";
+      << figures.gamesInFile << " games), " << figures.ticks << " ticks, " << figures.frames << " frames, "
+      << figures.keys << " keys\n";
   DescribeHeld(out, "after the baseline game", figures.atBaseline);
   DescribeHeld(out, "after the last game", figures.atEnd);
   DescribeHeld(out, "after Escape", figures.afterEscape);
@@ -244,7 +244,8 @@ std::string SoakVerdict(const SoakFigures& figures) {
   const HeldResources& before = figures.atBaseline;
   const HeldResources& after = figures.atEnd;
   const long long growth = static_cast<long long>(after.memoryBytes) - static_cast<long long>(before.memoryBytes);
-  if (growth >= kSoakMemoryGrowthLimit || -growth >= kSoakMemoryGrowthLimit) fail("memory in use changed by 1 MB or more");
+  if (growth >= kSoakMemoryGrowthLimit || -growth >= kSoakMemoryGrowthLimit)
+    fail("memory in use changed by 1 MB or more");
   if (after.fileHandles > before.fileHandles) fail("open file handles grew");
   if (after.bitmaps > before.bitmaps) fail("live bitmaps grew");
   if (after.memoryContexts > before.memoryContexts) fail("memory contexts grew");

@@ -12,10 +12,10 @@
 #include <vector>
 
 struct SoakOptions {
-  int games = 2000;         // games started after the first one before Escape
-  int baselineGame = 100;   // figures taken when this many games are over
-  uint32_t seed = 1;        // the key presses and the layouts file
-  std::string artFolder;    // where the four art libraries are; empty: none
+  int games = 2000;        // games started after the first one before Escape
+  int baselineGame = 100;  // figures taken when this many games are over
+  uint32_t seed = 1;       // the key presses and the layouts file
+  std::string artFolder;   // where the four art libraries are; empty: none
   // PGN files of games the viewer plays through (the demo games, the test
   // data's legal games); the game file cycles through them.
   std::vector<std::string> gameSources;

@@ -34,11 +34,11 @@ struct ChessState {
   Board squareMarks;
 
   // Ply texts.
-  char plyText[100];         // the current ply, normalised; the reading buffer
-  char plyDisplayText[100];  // the current ply as written in the game
+  char plyText[100];                    // the current ply, normalised; the reading buffer
+  char plyDisplayText[100];             // the current ply as written in the game
   std::vector<PlySlot> plyList;         // the loaded game's plies
   std::vector<PlySlot> plyDisplayList;  // the same, as written
-  int16_t loadedPlies = 0;  // slots of the lists the loaded game filled
+  int16_t loadedPlies = 0;              // slots of the lists the loaded game filled
 
   // Game state.
   int16_t moveNumber = 0;

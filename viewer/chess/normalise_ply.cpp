@@ -7,14 +7,11 @@
 
 bool ChessState::IsResultToken(const char* text) {
   switch (text[0]) {
-    case '*':
-      return text[1] == '\0';
-    case '0':
-      return std::strcmp(text, "0-1") == 0;
+    case '*': return text[1] == '\0';
+    case '0': return std::strcmp(text, "0-1") == 0;
     case '1':
       return std::strcmp(text, "1-0") == 0 || std::strcmp(text, "1/2-1/2") == 0 || std::strcmp(text, "1/2") == 0;
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -47,20 +44,12 @@ void ChessState::NormalisePlyText(NormaliseMode mode) {
           continue;
         }
         break;
-      case '+':
-        checkFlag = 1;
-        continue;
-      case 'x':
-        captureFlag = 1;
-        continue;
-      case '#':
-        mateFlag = 1;
-        continue;
+      case '+': checkFlag = 1; continue;
+      case 'x': captureFlag = 1; continue;
+      case '#': mateFlag = 1; continue;
       case '!':
-      case '?':
-        continue;
-      default:
-        break;
+      case '?': continue;
+      default: break;
     }
     *out++ = *in;
   }

@@ -90,7 +90,8 @@ void QuotedValue(const char* text, char (&value)[PgnReader::kTextSize]) {
 
 bool NameIs(const char* name, const char* wanted) {
   const size_t length = std::strlen(wanted);
-  return std::strncmp(name, wanted, length) == 0 && (name[length] == ' ' || name[length] == '\t' || name[length] == '"');
+  return std::strncmp(name, wanted, length) == 0 &&
+         (name[length] == ' ' || name[length] == '\t' || name[length] == '"');
 }
 
 bool EqualsIgnoringCase(const char* a, const char* b) {
@@ -303,22 +304,15 @@ PgnReader::TokenEnd PgnReader::ReadPlyToken(char* token) {
       continue;
     }
     switch (c) {
-      case '{':
-        SkipBraceComment();
-        continue;
-      case ';':
-        SkipLine();
-        continue;
-      case '(':
-        SkipVariation();
-        continue;
+      case '{': SkipBraceComment(); continue;
+      case ';': SkipLine(); continue;
+      case '(': SkipVariation(); continue;
       case ')':
       case '}':
         ++pos_;
         lineStart_ = false;
         continue;
-      default:
-        break;
+      default: break;
     }
     lineStart_ = false;
     bool hasDot = false;

@@ -52,7 +52,9 @@ inline unsigned char OwnLetter(char upper, int16_t side) {
   throw FatalError::Format("ERROR - Black Couldn't show move %s", text);
 }
 
-void EraseAt(char* text, int position) { std::memmove(text + position, text + position + 1, std::strlen(text + position)); }
+void EraseAt(char* text, int position) {
+  std::memmove(text + position, text + position + 1, std::strlen(text + position));
+}
 
 // True when the piece on `origin` shields its own king from an enemy rook,
 // bishop or queen, and moving it to `destination` would leave that line.

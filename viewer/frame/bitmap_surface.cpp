@@ -22,9 +22,8 @@ LPDIRECTDRAWSURFACE DirectDrawApplication::CreateBitmapSurface(int32_t width, in
   return surface;
 }
 
-void DirectDrawApplication::CopyBitmapToSurface(LPDIRECTDRAWSURFACE surface, HBITMAP bitmap,
-                                                int16_t sourceX, int16_t sourceY,
-                                                int16_t sourceWidth, int16_t sourceHeight) {
+void DirectDrawApplication::CopyBitmapToSurface(LPDIRECTDRAWSURFACE surface, HBITMAP bitmap, int16_t sourceX,
+                                                int16_t sourceY, int16_t sourceWidth, int16_t sourceHeight) {
   if (bitmap == nullptr || surface == nullptr) {
     throw FatalError("NULL parameters passed to CopyBitmapToSurface.");
   }
@@ -55,9 +54,8 @@ void DirectDrawApplication::CopyBitmapToSurface(LPDIRECTDRAWSURFACE surface, HBI
     DeleteDC(memoryContext);
     throw FatalError("GetDC failed in CopyBitmapToSurface.");
   }
-  StretchBlt(surfaceContext, 0, 0, static_cast<int>(description.dwWidth),
-             static_cast<int>(description.dwHeight), memoryContext, sourceX, sourceY, width, height,
-             SRCCOPY);
+  StretchBlt(surfaceContext, 0, 0, static_cast<int>(description.dwWidth), static_cast<int>(description.dwHeight),
+             memoryContext, sourceX, sourceY, width, height, SRCCOPY);
   surface->ReleaseDC(surfaceContext);
   SelectObject(memoryContext, previousBitmap);
   DeleteDC(memoryContext);

@@ -15,28 +15,20 @@ const uint32_t kBlendWeight = 128;
 
 const char* LockFailureText(HRESULT result) {
   switch (result) {
-    case DDERR_INVALIDOBJECT:
-      return "Invalid Object";
-    case DDERR_INVALIDPARAMS:
-      return "Invalid Parameters";
-    case DDERR_OUTOFMEMORY:
-      return "Out of memory";
-    case DDERR_SURFACEBUSY:
-      return "Surface Busy";
-    case DDERR_SURFACELOST:
-      return "Surface Lost";
-    case DDERR_WASSTILLDRAWING:
-      return "Was still drawing";
-    default:
-      return "Direct Alpha DDDDDDDDAAAAAAAAHHHHH!";
+    case DDERR_INVALIDOBJECT: return "Invalid Object";
+    case DDERR_INVALIDPARAMS: return "Invalid Parameters";
+    case DDERR_OUTOFMEMORY: return "Out of memory";
+    case DDERR_SURFACEBUSY: return "Surface Busy";
+    case DDERR_SURFACELOST: return "Surface Lost";
+    case DDERR_WASSTILLDRAWING: return "Was still drawing";
+    default: return "Direct Alpha DDDDDDDDAAAAAAAAHHHHH!";
   }
 }
 
 // A windowed program presents its frame by copying it whole onto the primary
 // surface.
 bool IsWholeFrame(const RECT& rect) {
-  return rect.left == 0 && rect.top == 0 && rect.right == kFrameWidth &&
-         rect.bottom == kFrameHeight;
+  return rect.left == 0 && rect.top == 0 && rect.right == kFrameWidth && rect.bottom == kFrameHeight;
 }
 
 // Bytes per pixel of a locked surface; surfaces that do not say are taken as
@@ -48,9 +40,9 @@ int32_t BytesPerPixel(const DDSURFACEDESC& lockDescription) {
 
 // The text shown for a copy the driver refused: the result, the arguments as
 // passed and both rectangles as clipped.
-FatalError CopyFailure(HRESULT result, int16_t x, int16_t y, int16_t width, int16_t height,
-                       int16_t destX, int16_t destY, uint8_t translucent, uint8_t transparent,
-                       const RECT& sourceRect, const RECT& destRect) {
+FatalError CopyFailure(HRESULT result, int16_t x, int16_t y, int16_t width, int16_t height, int16_t destX,
+                       int16_t destY, uint8_t translucent, uint8_t transparent, const RECT& sourceRect,
+                       const RECT& destRect) {
   const std::string rule(97, '-');
   return FatalError::Format(
       "%s\n"
@@ -59,21 +51,19 @@ FatalError CopyFailure(HRESULT result, int16_t x, int16_t y, int16_t width, int1
       "translucent=%ld\ntransparent=%ld\n"
       "\nSource Rectangle\nleft=%ld\ntop=%ld\nright=%ld\nbottom=%ld\n"
       "\nDestination Rectangle\nleft=%ld\ntop=%ld\nright=%ld\nbottom=%ld\n",
-      rule.c_str(), static_cast<long>(static_cast<int16_t>(result & 0xFFFF)),
-      static_cast<long>(x), static_cast<long>(y), static_cast<long>(width),
-      static_cast<long>(height), static_cast<long>(destX), static_cast<long>(destY),
-      static_cast<long>(translucent), static_cast<long>(transparent),
-      static_cast<long>(sourceRect.left), static_cast<long>(sourceRect.top),
-      static_cast<long>(sourceRect.right), static_cast<long>(sourceRect.bottom),
-      static_cast<long>(destRect.left), static_cast<long>(destRect.top),
+      rule.c_str(), static_cast<long>(static_cast<int16_t>(result & 0xFFFF)), static_cast<long>(x),
+      static_cast<long>(y), static_cast<long>(width), static_cast<long>(height), static_cast<long>(destX),
+      static_cast<long>(destY), static_cast<long>(translucent), static_cast<long>(transparent),
+      static_cast<long>(sourceRect.left), static_cast<long>(sourceRect.top), static_cast<long>(sourceRect.right),
+      static_cast<long>(sourceRect.bottom), static_cast<long>(destRect.left), static_cast<long>(destRect.top),
       static_cast<long>(destRect.right), static_cast<long>(destRect.bottom));
 }
 
 }  // namespace
 
-void DirectDrawApplication::Blit(LPDIRECTDRAWSURFACE source, int16_t x, int16_t y, int16_t width,
-                                 int16_t height, LPDIRECTDRAWSURFACE destination, int16_t destX,
-                                 int16_t destY, uint8_t translucent, uint8_t transparent) {
+void DirectDrawApplication::Blit(LPDIRECTDRAWSURFACE source, int16_t x, int16_t y, int16_t width, int16_t height,
+                                 LPDIRECTDRAWSURFACE destination, int16_t destX, int16_t destY, uint8_t translucent,
+                                 uint8_t transparent) {
   RECT sourceRect = {x, y, x + width, y + height};
   RECT destRect = {destX, destY, destX + width, destY + height};
   bool clipped = false;
@@ -114,8 +104,7 @@ void DirectDrawApplication::Blit(LPDIRECTDRAWSURFACE source, int16_t x, int16_t 
     if (clipped) {
       result = destination->Blt(&destRect, source, &sourceRect, keyed ? DDBLT_KEYSRC : 0, nullptr);
     } else {
-      result = destination->BltFast(static_cast<DWORD>(destX), static_cast<DWORD>(destY), source,
-                                    &sourceRect,
+      result = destination->BltFast(static_cast<DWORD>(destX), static_cast<DWORD>(destY), source, &sourceRect,
                                     keyed ? DDBLTFAST_SRCCOLORKEY : DDBLTFAST_NOCOLORKEY);
     }
     if (result == DD_OK) {
@@ -126,15 +115,14 @@ void DirectDrawApplication::Blit(LPDIRECTDRAWSURFACE source, int16_t x, int16_t 
     }
     if (result == DDERR_WASSTILLDRAWING) continue;
     if (result == DDERR_SURFACELOST) throw FatalError("Surface Lost");
-    throw CopyFailure(result, x, y, width, height, destX, destY, translucent, transparent,
-                      sourceRect, destRect);
+    throw CopyFailure(result, x, y, width, height, destX, destY, translucent, transparent, sourceRect, destRect);
   }
 }
 
 // The 50 % blend on locked memory. Both surfaces are unlocked again before
 // any failure is reported.
-void DirectDrawApplication::BlendBlit(LPDIRECTDRAWSURFACE source, RECT sourceRect,
-                                      LPDIRECTDRAWSURFACE destination, RECT destRect) {
+void DirectDrawApplication::BlendBlit(LPDIRECTDRAWSURFACE source, RECT sourceRect, LPDIRECTDRAWSURFACE destination,
+                                      RECT destRect) {
   DDSURFACEDESC destinationLock;
   std::memset(&destinationLock, 0, sizeof destinationLock);
   destinationLock.dwSize = sizeof destinationLock;
@@ -151,13 +139,12 @@ void DirectDrawApplication::BlendBlit(LPDIRECTDRAWSURFACE source, RECT sourceRec
   }
 
   const int32_t bytesPerPixel = BytesPerPixel(destinationLock);
-  const bool blendable =
-      (bytesPerPixel == 3 || bytesPerPixel == 4) && BytesPerPixel(sourceLock) == bytesPerPixel;
+  const bool blendable = (bytesPerPixel == 3 || bytesPerPixel == 4) && BytesPerPixel(sourceLock) == bytesPerPixel;
   if (blendable) {
     BlendTranslucent(static_cast<const uint8_t*>(sourceLock.lpSurface), sourceLock.lPitch,
                      static_cast<uint8_t*>(destinationLock.lpSurface), destinationLock.lPitch,
-                     sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top,
-                     bytesPerPixel, kBlendKey, kBlendWeight);
+                     sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top, bytesPerPixel, kBlendKey,
+                     kBlendWeight);
   }
   destination->Unlock(destinationLock.lpSurface);
   source->Unlock(sourceLock.lpSurface);

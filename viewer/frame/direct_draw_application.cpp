@@ -38,9 +38,8 @@ HRESULT FillBlack(LPDIRECTDRAWSURFACE surface, int32_t width, int32_t height) {
 
 }  // namespace
 
-DirectDrawApplication::DirectDrawApplication(HINSTANCE instance, const char* title,
-                                             int showCommand, int32_t width, int32_t height,
-                                             int32_t bitsPerPixel, const char* /*commandLine*/)
+DirectDrawApplication::DirectDrawApplication(HINSTANCE instance, const char* title, int showCommand, int32_t width,
+                                             int32_t height, int32_t bitsPerPixel, const char* /*commandLine*/)
     : directDraw(nullptr),
       active(0),
       instance(nullptr),
@@ -90,9 +89,7 @@ void DirectDrawApplication::FlipSurfaces() {
   }
 }
 
-void DirectDrawApplication::StartTimer(UINT periodMs) {
-  SetTimer(appWindow, kPlayTimerId, periodMs, nullptr);
-}
+void DirectDrawApplication::StartTimer(UINT periodMs) { SetTimer(appWindow, kPlayTimerId, periodMs, nullptr); }
 
 // Byte 0 of the settings file is 1 for windowed mode; anything else, or no
 // file at all, means full-screen.
@@ -124,8 +121,8 @@ void DirectDrawApplication::RegisterWindowClass() {
 
 void DirectDrawApplication::CreateAppWindow(const char* title, int showCommand) {
   const DWORD style = fullScreen == 1 ? WS_POPUP | WS_BORDER | WS_SYSMENU : WS_BORDER;
-  HWND window = CreateWindowExA(0, kWindowClassName, title, style, 0, 0, width, height, nullptr,
-                                nullptr, instance, this);
+  HWND window =
+      CreateWindowExA(0, kWindowClassName, title, style, 0, 0, width, height, nullptr, nullptr, instance, this);
   if (window == nullptr) throw FatalError("CreateWindowEx failed.");
   appWindow = window;
   ShowWindow(appWindow, showCommand);
@@ -147,8 +144,7 @@ void DirectDrawApplication::SetUpDirectDraw() {
 // Exclusive 800 x 600 at the first depth the driver takes, and a flipping
 // chain of the primary surface and one back buffer.
 void DirectDrawApplication::SetUpFullScreen() {
-  if (directDraw->SetCooperativeLevel(appWindow, DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE |
-                                                     DDSCL_NOWINDOWCHANGES) != DD_OK) {
+  if (directDraw->SetCooperativeLevel(appWindow, DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE | DDSCL_NOWINDOWCHANGES) != DD_OK) {
     throw FatalError("SetCooperativeLevel failed.");
   }
   long depthSet = 24;

@@ -17,8 +17,8 @@ class DirectDrawApplication {
 
   // Sets up the window and the display. The command line is the derived
   // class's business; the base only passes it through.
-  DirectDrawApplication(HINSTANCE instance, const char* title, int showCommand, int32_t width,
-                        int32_t height, int32_t bitsPerPixel, const char* commandLine);
+  DirectDrawApplication(HINSTANCE instance, const char* title, int showCommand, int32_t width, int32_t height,
+                        int32_t bitsPerPixel, const char* commandLine);
 
   // The virtual operations, in this order: key down, key up, destructor,
   // frame update, timer tick.
@@ -41,15 +41,14 @@ class DirectDrawApplication {
   // clipped to the 800 x 600 frame: opaque, skipping pure black
   // (transparent = 1), or blended at 50 % (translucent = 1 and transparent = 1).
   void Blit(LPDIRECTDRAWSURFACE source, int16_t x, int16_t y, int16_t width, int16_t height,
-            LPDIRECTDRAWSURFACE destination, int16_t destX, int16_t destY, uint8_t translucent,
-            uint8_t transparent);
+            LPDIRECTDRAWSURFACE destination, int16_t destX, int16_t destY, uint8_t translucent, uint8_t transparent);
   // A new off-screen surface in the display format whose transparent colour
   // is black; it lives as long as the DirectDraw object.
   LPDIRECTDRAWSURFACE CreateBitmapSurface(int32_t width, int32_t height);
   // Draws a rectangle of a GDI bitmap onto the whole surface; a width or
   // height of 0 stands for the bitmap's own.
-  void CopyBitmapToSurface(LPDIRECTDRAWSURFACE surface, HBITMAP bitmap, int16_t sourceX,
-                           int16_t sourceY, int16_t sourceWidth, int16_t sourceHeight);
+  void CopyBitmapToSurface(LPDIRECTDRAWSURFACE surface, HBITMAP bitmap, int16_t sourceX, int16_t sourceY,
+                           int16_t sourceWidth, int16_t sourceHeight);
 
   LPDIRECTDRAW directDraw;
   int32_t active;
@@ -76,8 +75,7 @@ class DirectDrawApplication {
   // A frame went out: counted, noted and paced.
   void FramePresented();
   void NoteDroppedFlip(HRESULT result);
-  void BlendBlit(LPDIRECTDRAWSURFACE source, RECT sourceRect, LPDIRECTDRAWSURFACE destination,
-                 RECT destRect);
+  void BlendBlit(LPDIRECTDRAWSURFACE source, RECT sourceRect, LPDIRECTDRAWSURFACE destination, RECT destRect);
 
   PresentPacer presentPacer;
   long framesPresented = 0;

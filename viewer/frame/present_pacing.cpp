@@ -39,8 +39,7 @@ uint64_t NowMicroseconds() {
   LARGE_INTEGER counter;
   QueryPerformanceCounter(&counter);
   return static_cast<uint64_t>(counter.QuadPart / frequency.QuadPart * 1000000 +
-                               counter.QuadPart % frequency.QuadPart * 1000000 /
-                                   frequency.QuadPart);
+                               counter.QuadPart % frequency.QuadPart * 1000000 / frequency.QuadPart);
 }
 
 }  // namespace

@@ -34,20 +34,15 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
   switch (message) {
     case WM_CREATE:
       SetWindowLongPtrA(window, 0,
-                        reinterpret_cast<LONG_PTR>(
-                            reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams));
+                        reinterpret_cast<LONG_PTR>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams));
       break;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      break;
+    case WM_DESTROY: PostQuitMessage(0); break;
     case WM_ACTIVATEAPP:
       if (app != nullptr) app->active = static_cast<int32_t>(wParam);
       break;
     case WM_SETCURSOR:
     case WM_MOUSEACTIVATE:
-    case WM_MOUSEMOVE:
-      SetCursor(nullptr);
-      return 1;
+    case WM_MOUSEMOVE: SetCursor(nullptr); return 1;
     case WM_KEYDOWN:
       if (app != nullptr) Deliver([&] { app->OnKeyDown(wParam, lParam); });
       break;
@@ -60,8 +55,7 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         Deliver([&] { app->OnTimer(); });
       }
       break;
-    default:
-      break;
+    default: break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -5,16 +5,16 @@
 #include <cstdint>
 
 // The program's own pictures.
-constexpr int16_t kOwnWhitePieces = 119;   // 288 x 100, cream
-constexpr int16_t kOwnBlackPieces = 124;   // 288 x 100, red
-constexpr int16_t kOwnBlank = 152;         // 800 x 600, black
-constexpr int16_t kOwnBoard = 157;         // 480 x 480
-constexpr int16_t kOwnHighlights = 159;    // 450 x 100, two rows of nine frames
-constexpr int16_t kOwnFont = 161;          // 512 x 168 glyph sheet
-constexpr int16_t kOwnBackdrop = 190;      // 800 x 600
-constexpr int16_t kOwnConsole = 203;       // 800 x 600
-constexpr int16_t kOwnTurnLamps = 204;     // 60 x 30
-constexpr int16_t kOwnResultLamps = 225;   // 108 x 25
+constexpr int16_t kOwnWhitePieces = 119;  // 288 x 100, cream
+constexpr int16_t kOwnBlackPieces = 124;  // 288 x 100, red
+constexpr int16_t kOwnBlank = 152;        // 800 x 600, black
+constexpr int16_t kOwnBoard = 157;        // 480 x 480
+constexpr int16_t kOwnHighlights = 159;   // 450 x 100, two rows of nine frames
+constexpr int16_t kOwnFont = 161;         // 512 x 168 glyph sheet
+constexpr int16_t kOwnBackdrop = 190;     // 800 x 600
+constexpr int16_t kOwnConsole = 203;      // 800 x 600
+constexpr int16_t kOwnTurnLamps = 204;    // 60 x 30
+constexpr int16_t kOwnResultLamps = 225;  // 108 x 25
 
 // Backdrop index 0 shows the program's own black picture, not a library one.
 struct BackdropChoice {

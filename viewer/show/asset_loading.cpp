@@ -12,8 +12,8 @@ constexpr char kLoadImageFailed[] = "LoadImage failed in Vizerid constructor.";
 class LoadedPicture {
  public:
   LoadedPicture(HMODULE module, int16_t id, int width, int height)
-      : bitmap_(static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, width,
-                                                height, LR_CREATEDIBSECTION))) {}
+      : bitmap_(static_cast<HBITMAP>(
+            LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, width, height, LR_CREATEDIBSECTION))) {}
   explicit LoadedPicture(HBITMAP bitmap) : bitmap_(bitmap) {}
   ~LoadedPicture() {
     if (bitmap_ != nullptr) DeleteObject(bitmap_);
@@ -55,8 +55,7 @@ void ViewerApp::LoadSurfaces() {
     LoadedPicture highlights(instance, kOwnHighlights, 450, 100);
     for (int row = 0; row < 2; ++row) {
       for (int k = 0; k < 9; ++k) {
-        CopyBitmapToSurface(highlightFrames[9 * row + k], highlights.Checked(), 50 * k, 50 * row,
-                            50, 50);
+        CopyBitmapToSurface(highlightFrames[9 * row + k], highlights.Checked(), 50 * k, 50 * row, 50, 50);
       }
     }
   }
@@ -66,8 +65,7 @@ void ViewerApp::LoadSurfaces() {
 
 HBITMAP ViewerApp::LoadPieceStrip(int8_t pieceSet) {
   if (piecesLibrary == nullptr) return nullptr;
-  return static_cast<HBITMAP>(LoadImageA(piecesLibrary,
-                                         MAKEINTRESOURCEA(PieceStripLibraryPicture(pieceSet)),
+  return static_cast<HBITMAP>(LoadImageA(piecesLibrary, MAKEINTRESOURCEA(PieceStripLibraryPicture(pieceSet)),
                                          IMAGE_BITMAP, 288, 100, LR_CREATEDIBSECTION));
 }
 
@@ -83,8 +81,8 @@ void ViewerApp::LoadSceneBackground() {
   }
   {
     const bool own = consolesLibrary == nullptr;
-    LoadedPicture console(own ? instance : consolesLibrary,
-                          own ? kOwnConsole : ConsoleLibraryPicture(consolePicture), 800, 600);
+    LoadedPicture console(own ? instance : consolesLibrary, own ? kOwnConsole : ConsoleLibraryPicture(consolePicture),
+                          800, 600);
     CopyBitmapToSurface(loadScratch, console.Checked(), 0, 0, 800, 600);
     Blit(loadScratch, 0, 0, 800, 600, sceneBackground, 0, 0, 0, 1);
   }
@@ -95,8 +93,7 @@ void ViewerApp::LoadSceneBackground() {
   }
   {
     const bool own = boardsLibrary == nullptr;
-    LoadedPicture board(own ? instance : boardsLibrary,
-                        own ? kOwnBoard : BoardLibraryPicture(boardIndex), 480, 480);
+    LoadedPicture board(own ? instance : boardsLibrary, own ? kOwnBoard : BoardLibraryPicture(boardIndex), 480, 480);
     CopyBitmapToSurface(boardSurface, board.Checked(), 0, 0, 480, 480);
     Blit(boardSurface, 0, 0, 480, 480, sceneBackground, 60, 60, 0, 0);
   }
@@ -118,10 +115,8 @@ void ViewerApp::LoadPieceSprites() {
     {
       LoadedPicture strip(piecesLibrary != nullptr
                               ? LoadPieceStrip(group.pieceSet)
-                              : static_cast<HBITMAP>(LoadImageA(instance,
-                                                                MAKEINTRESOURCEA(group.ownStrip),
-                                                                IMAGE_BITMAP, 288, 100,
-                                                                LR_CREATEDIBSECTION)));
+                              : static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(group.ownStrip),
+                                                                IMAGE_BITMAP, 288, 100, LR_CREATEDIBSECTION)));
       for (int kind = 0; kind < kPieceKinds; ++kind) {
         CopyBitmapToSurface(group.sprites[kind], strip.Checked(), 48 * kind, 0, 48, 100);
       }
@@ -137,12 +132,10 @@ void ViewerApp::LoadPieceSprites() {
 // 31 repeat the first row.
 void ViewerApp::LoadFont() {
   const bool own = consolesLibrary == nullptr;
-  LoadedPicture sheet(own ? instance : consolesLibrary,
-                      own ? kOwnFont : FontLibraryPicture(consoleStyle), 512, 168);
+  LoadedPicture sheet(own ? instance : consolesLibrary, own ? kOwnFont : FontLibraryPicture(consoleStyle), 512, 168);
   for (int row = 0; row < 7; ++row) {
     for (int column = 0; column < 32; ++column) {
-      CopyBitmapToSurface(glyphs[32 + 32 * row + column], sheet.get(), 16 * column, 24 * row, 16,
-                          24);
+      CopyBitmapToSurface(glyphs[32 + 32 * row + column], sheet.get(), 16 * column, 24 * row, 16, 24);
     }
   }
   for (int column = 0; column < 32; ++column) {

@@ -23,8 +23,8 @@ class GamePlay : public ChessState {
 
   // --- Game library ---
   char pgnFileName[1000];
-  int16_t currentGame = 0;    // 1-based number of the game shown
-  int16_t lastGameIndex = 0;  // number of games minus one
+  int16_t currentGame = 0;         // 1-based number of the game shown
+  int16_t lastGameIndex = 0;       // number of games minus one
   std::vector<int16_t> plyCounts;  // ply slots of each game, its result included
   int16_t maxPlies = 0;
   char headerLines[kHeaderLineCount][100];

@@ -60,11 +60,8 @@ void ViewerApp::OnKeyDown(WPARAM virtualKey, LPARAM /*keyData*/) {
       }
       break;
     case kKeyUp:
-    case kKeyDown:
-      paused = static_cast<int16_t>(1 - paused);
-      break;
-    default:
-      break;
+    case kKeyDown: paused = static_cast<int16_t>(1 - paused); break;
+    default: break;
   }
 }
 

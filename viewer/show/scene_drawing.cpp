@@ -31,8 +31,7 @@ void ViewerApp::RebuildPieceLayer() {
   }
 }
 
-void ViewerApp::DrawText(const char* text, int16_t count, int16_t x, int16_t y,
-                         LPDIRECTDRAWSURFACE target) {
+void ViewerApp::DrawText(const char* text, int16_t count, int16_t x, int16_t y, LPDIRECTDRAWSURFACE target) {
   const size_t length = text != nullptr ? strnlen(text, count > 0 ? count : 0) : 0;
   for (int i = 0; i < count; ++i) {
     const unsigned char cell = i < static_cast<int>(length) ? static_cast<unsigned char>(text[i]) : 0;
@@ -55,8 +54,7 @@ void ViewerApp::DrawTray(int16_t side) {
     const int column = i % 4;
     const int16_t x = static_cast<int16_t>(kColumns[column] + (row % 2 == 0 ? 28 : 0));
     const int16_t y = white ? kWhiteRows[row] : kBlackRows[row];
-    Blit(white ? whitePieces[kind] : blackPieces[kind], 0, 0, 48, 100, sceneBackground, x, y, 0,
-         1);
+    Blit(white ? whitePieces[kind] : blackPieces[kind], 0, 0, 48, 100, sceneBackground, x, y, 0, 1);
   }
 }
 

@@ -10,8 +10,7 @@ namespace {
 
 // True when one more step along an axis reaches or passes its destination.
 bool StepReaches(float position, float step, float destination) {
-  return (step > 0 && position + step >= destination) ||
-         (step < 0 && position + step <= destination);
+  return (step > 0 && position + step >= destination) || (step < 0 && position + step <= destination);
 }
 
 int16_t Truncated(float value) { return static_cast<int16_t>(value); }
@@ -41,8 +40,7 @@ void ViewerApp::UpdateFrame() {
   DrawHighlights(target);
   // Standing pieces lie within the board's sprite area; the rest of the
   // layer is transparent black and need not be copied.
-  Blit(pieceLayer, kPieceAreaX, kPieceAreaY, kPieceAreaWidth, kPieceAreaHeight, target,
-       kPieceAreaX, kPieceAreaY, 0, 1);
+  Blit(pieceLayer, kPieceAreaX, kPieceAreaY, kPieceAreaWidth, kPieceAreaHeight, target, kPieceAreaX, kPieceAreaY, 0, 1);
   DrawMovingPiece(target);
   DrawTurnLamps(target);
   DrawResultLamps(target);
@@ -142,8 +140,8 @@ void ViewerApp::DrawHighlights(LPDIRECTDRAWSURFACE target) {
     const int row = square / 8;
     const int file = square % 8;
     const int lightOffset = (row + file) % 2 == 0 ? 9 : 0;
-    Blit(highlightFrames[frame + lightOffset], 0, 0, 50, 50, target,
-         static_cast<int16_t>(100 + 50 * file), static_cast<int16_t>(100 + 50 * row), 0, 1);
+    Blit(highlightFrames[frame + lightOffset], 0, 0, 50, 50, target, static_cast<int16_t>(100 + 50 * file),
+         static_cast<int16_t>(100 + 50 * row), 0, 1);
   }
 }
 
@@ -156,8 +154,7 @@ void ViewerApp::DrawMovingPiece(LPDIRECTDRAWSURFACE target) {
   a.fromY += a.stepY;
   const bool pastMiddle = (a.stepX > 0 && a.fromX > a.midX) || (a.stepX < 0 && a.fromX < a.midX) ||
                           (a.stepY > 0 && a.fromY > a.midY) || (a.stepY < 0 && a.fromY < a.midY);
-  const bool shortOfMiddle = (a.stepX > 0 && a.fromX < a.midX) ||
-                             (a.stepX < 0 && a.fromX > a.midX) ||
+  const bool shortOfMiddle = (a.stepX > 0 && a.fromX < a.midX) || (a.stepX < 0 && a.fromX > a.midX) ||
                              (a.stepY > 0 && a.fromY < a.midY) || (a.stepY < 0 && a.fromY > a.midY);
   if (pastMiddle) {
     lift = static_cast<int16_t>(lift + liftStep);
@@ -173,8 +170,8 @@ void ViewerApp::DrawMovingPiece(LPDIRECTDRAWSURFACE target) {
   const int16_t x = Truncated(a.fromX);
   const int16_t y = Truncated(a.fromY);
   Blit(white ? whiteShadows[kind] : blackShadows[kind], 0, 0, 48, 100, target, x, y, 0, 1);
-  Blit(white ? whitePieces[kind] : blackPieces[kind], 0, 0, 48, 100, target, x,
-       static_cast<int16_t>(y + liftShown), 0, 1);
+  Blit(white ? whitePieces[kind] : blackPieces[kind], 0, 0, 48, 100, target, x, static_cast<int16_t>(y + liftShown), 0,
+       1);
 }
 
 void ViewerApp::DrawTurnLamps(LPDIRECTDRAWSURFACE target) {

@@ -19,8 +19,8 @@ class ViewerApp : public DirectDrawApplication, public GamePlay, public SurfaceS
   // The text shown in the ticker window: 14 cells and a terminator.
   static constexpr int kTickerCells = 14;
 
-  ViewerApp(HINSTANCE instance, const char* title, int showCommand, int32_t width, int32_t height,
-            int32_t bitsPerPixel, const char* commandLine);
+  ViewerApp(HINSTANCE instance, const char* title, int showCommand, int32_t width, int32_t height, int32_t bitsPerPixel,
+            const char* commandLine);
   ~ViewerApp() override;
 
   // Keys and the play timer (play driver).
@@ -50,8 +50,7 @@ class ViewerApp : public DirectDrawApplication, public GamePlay, public SurfaceS
   void RebuildPieceLayer();
   // Draws exactly `count` glyph cells of `text` at (x, y); cells past the
   // text's end show glyph 0.
-  void DrawText(const char* text, int16_t count, int16_t x, int16_t y,
-                LPDIRECTDRAWSURFACE target);
+  void DrawText(const char* text, int16_t count, int16_t x, int16_t y, LPDIRECTDRAWSURFACE target);
   // Draws the tray of captured White (kWhite) or Black pieces onto the scene.
   void DrawTray(int16_t side);
   // Moves the console ticker on by one character.

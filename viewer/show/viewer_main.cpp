@@ -4,8 +4,7 @@
 #include "viewer/frame/run_application.h"
 #include "viewer/show/viewer_app.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, LPSTR commandLine,
-                   int showCommand) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previousInstance*/, LPSTR commandLine, int showCommand) {
   return RunApplication(
       [&] { return new ViewerApp(instance, "TarnwicketGame", showCommand, 800, 600, 24, commandLine); });
 }

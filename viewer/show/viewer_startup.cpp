@@ -18,14 +18,12 @@ void FreeArtLibrary(HMODULE& library) {
 
 }  // namespace
 
-ViewerApp::ViewerApp(HINSTANCE instance, const char* title, int showCommand, int32_t width,
-                     int32_t height, int32_t bitsPerPixel, const char* commandLine)
-    : DirectDrawApplication(instance, title, showCommand, width, height, bitsPerPixel,
-                            commandLine) {
+ViewerApp::ViewerApp(HINSTANCE instance, const char* title, int showCommand, int32_t width, int32_t height,
+                     int32_t bitsPerPixel, const char* commandLine)
+    : DirectDrawApplication(instance, title, showCommand, width, height, bitsPerPixel, commandLine) {
   random.Seed(static_cast<uint32_t>(CalendarSeconds()));
 
-  const char* gameFile = (commandLine != nullptr && commandLine[0] != 0) ? commandLine
-                                                                         : kDefaultGameFile;
+  const char* gameFile = (commandLine != nullptr && commandLine[0] != 0) ? commandLine : kDefaultGameFile;
   std::memset(pgnFileName, 0, sizeof pgnFileName);
   std::strncpy(pgnFileName, gameFile, sizeof pgnFileName - 1);
 

@@ -14,38 +14,38 @@ namespace artgen {
 
 // Writes the generated files into one folder.
 class Output {
-public:
-    explicit Output(std::string dir) : dir_(std::move(dir)) {}
-    void Bitmap(const std::string& name, const Canvas& c);
-    void Bitmap8(const std::string& name, const Canvas& c, bool rle8);
-    void Wave(const std::string& name, const std::vector<int16_t>& samples);
-    void Raw(const std::string& name, const Bytes& bytes);
-    int FileCount() const { return count_; }
+ public:
+  explicit Output(std::string dir) : dir_(std::move(dir)) {}
+  void Bitmap(const std::string& name, const Canvas& c);
+  void Bitmap8(const std::string& name, const Canvas& c, bool rle8);
+  void Wave(const std::string& name, const std::vector<int16_t>& samples);
+  void Raw(const std::string& name, const Bytes& bytes);
+  int FileCount() const { return count_; }
 
-private:
-    std::string dir_;
-    int count_ = 0;
+ private:
+  std::string dir_;
+  int count_ = 0;
 };
 
 // The colour accent of console styles k and k + 9.
 struct StyleAccent {
-    Color lit;      // lit text and lamps
-    Color glow;     // halo around lit text
-    Color panel;    // background of the glyph cells
-    Color ghost;    // unlit segments or dots
-    bool darkOnLight;  // reflective LCD: dark characters on a light panel
+  Color lit;         // lit text and lamps
+  Color glow;        // halo around lit text
+  Color panel;       // background of the glyph cells
+  Color ghost;       // unlit segments or dots
+  bool darkOnLight;  // reflective LCD: dark characters on a light panel
 };
 
 struct ArtBook {
-    Fonts* fonts = nullptr;
-    Output* out = nullptr;
-    std::map<int, Canvas> boards;      // by board index 0..15 (0: the picture of any other index)
-    std::map<int, Canvas> backdrops;   // by backdrop index 1..15 (15: the out-of-range picture)
-    std::map<int, Canvas> pieceSets;   // by piece set 1..42
-    std::map<int, Canvas> consoles;    // by console index 0..15
-    std::vector<Canvas> glyphSheets;   // by console style 0..17
-    std::vector<Canvas> resultLamps;   // by style mod 9
-    std::vector<Canvas> styleTiles;    // by style mod 9
+  Fonts* fonts = nullptr;
+  Output* out = nullptr;
+  std::map<int, Canvas> boards;     // by board index 0..15 (0: the picture of any other index)
+  std::map<int, Canvas> backdrops;  // by backdrop index 1..15 (15: the out-of-range picture)
+  std::map<int, Canvas> pieceSets;  // by piece set 1..42
+  std::map<int, Canvas> consoles;   // by console index 0..15
+  std::vector<Canvas> glyphSheets;  // by console style 0..17
+  std::vector<Canvas> resultLamps;  // by style mod 9
+  std::vector<Canvas> styleTiles;   // by style mod 9
 };
 
 StyleAccent AccentOf(int style);

@@ -5,7 +5,7 @@
 namespace artgen {
 
 struct Place {
-    int x, y, w, h;
+  int x, y, w, h;
 };
 
 constexpr Place kBlackName{67, 17, 29 * 16, 24};

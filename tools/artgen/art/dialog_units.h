@@ -8,9 +8,11 @@ constexpr int DuX(int du) { return (du * 6 + 2) / 4; }
 constexpr int DuY(int du) { return (du * 13 + 4) / 8; }
 
 struct PixelRect {
-    int x, y, w, h;
+  int x, y, w, h;
 };
 // A rectangle given in dialog units, in pixels.
-constexpr PixelRect DuRect(int x, int y, int w, int h) { return {DuX(x), DuY(y), DuX(x + w) - DuX(x), DuY(y + h) - DuY(y)}; }
+constexpr PixelRect DuRect(int x, int y, int w, int h) {
+  return {DuX(x), DuY(y), DuX(x + w) - DuX(x), DuY(y + h) - DuY(y)};
+}
 
 }  // namespace artgen

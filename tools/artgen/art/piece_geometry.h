@@ -11,15 +11,15 @@
 namespace artgen {
 
 struct Vec3 {
-    float x = 0, y = 0, z = 0;
+  float x = 0, y = 0, z = 0;
 };
 Vec3 Normalized(Vec3 v);
 inline float Dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
 // One slice of a turned profile between yTop and yBottom; radius(t) for t 0 (top) .. 1 (bottom).
 struct Solid {
-    float yTop, yBottom;
-    std::function<float(float)> radius;
+  float yTop, yBottom;
+  std::function<float(float)> radius;
 };
 // A straight or bulging (bulge > 0 outwards, < 0 waisted) cone section.
 Solid Frustum(float yTop, float yBottom, float rTop, float rBottom, float bulge = 0);
@@ -27,14 +27,14 @@ Solid Frustum(float yTop, float yBottom, float rTop, float rBottom, float bulge 
 Solid Ring(float cy, float ry, float rx);
 
 struct Surface {
-    int width, height;
-    Mask coverage;
-    std::vector<Vec3> normal;     // unit normals, z towards the viewer
-    std::vector<float> darken;    // 0 plain, up to 1 for grooves and hollows
-    std::vector<float> depth;
+  int width, height;
+  Mask coverage;
+  std::vector<Vec3> normal;   // unit normals, z towards the viewer
+  std::vector<float> darken;  // 0 plain, up to 1 for grooves and hollows
+  std::vector<float> depth;
 
-    Surface(int w, int h);
-    size_t Index(int x, int y) const { return size_t(y) * size_t(width) + size_t(x); }
+  Surface(int w, int h);
+  size_t Index(int x, int y) const { return size_t(y) * size_t(width) + size_t(x); }
 };
 
 // Parts are added front to back by depth: a pixel keeps the part nearest the viewer.

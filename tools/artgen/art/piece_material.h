@@ -12,13 +12,13 @@ namespace artgen {
 enum class Finish { Plain, Wood, Marble, Metal, Glass, Stone, Flat };
 
 struct Material {
-    Finish finish = Finish::Plain;
-    Color base;            // body colour
-    Color accent;          // grain, veins or speckles
-    float gloss = 0.4f;    // strength of the highlight
-    float shininess = 24;  // tightness of the highlight
-    float ambient = 0.35f;
-    uint32_t seed = 1;
+  Finish finish = Finish::Plain;
+  Color base;            // body colour
+  Color accent;          // grain, veins or speckles
+  float gloss = 0.4f;    // strength of the highlight
+  float shininess = 24;  // tightness of the highlight
+  float ambient = 0.35f;
+  uint32_t seed = 1;
 };
 
 // Lights the surface with the material: pure black where nothing is, never pure black on the piece.

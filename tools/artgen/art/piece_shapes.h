@@ -20,8 +20,8 @@ PieceSurfaces ModernSurfaces();
 
 // A chess glyph fitted into the cell: its silhouette (holes filled) and its drawn lines.
 struct GlyphPiece {
-    Mask silhouette;
-    Mask ink;
+  Mask silhouette;
+  Mask ink;
 };
 // solid selects the filled glyphs (U+265A..) or the outlined ones (U+2654..).
 std::array<GlyphPiece, 6> GlyphPieces(Fonts& fonts, bool solid);

@@ -11,22 +11,22 @@ namespace artgen {
 enum class Texture { Flat, Wood, Marble, Stone, Leather, BrushedMetal, Glass, Carbon };
 
 struct Look {
-    Texture texture = Texture::Flat;
-    Color base;
-    Color accent;   // grain, veins, speckles
-    float scale = 1.0f;
-    uint32_t seed = 1;
+  Texture texture = Texture::Flat;
+  Color base;
+  Color accent;  // grain, veins, speckles
+  float scale = 1.0f;
+  uint32_t seed = 1;
 };
 
 // A look in one line, for the design tables of boards and consoles.
 inline Look L(Texture texture, Color base, Color accent, uint32_t seed, float scale = 1.0f) {
-    Look look;
-    look.texture = texture;
-    look.base = base;
-    look.accent = accent;
-    look.seed = seed;
-    look.scale = scale;
-    return look;
+  Look look;
+  look.texture = texture;
+  look.base = base;
+  look.accent = accent;
+  look.seed = seed;
+  look.scale = scale;
+  return look;
 }
 
 // Colour of the look at (x, y); vertical turns the grain of woods and metals upright.

@@ -10,7 +10,7 @@ namespace artgen {
 
 // An RGB colour with channels on the 0..255 scale.
 struct Color {
-    float r = 0, g = 0, b = 0;
+  float r = 0, g = 0, b = 0;
 };
 
 inline Color operator+(Color a, Color b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
@@ -25,35 +25,35 @@ float Luma(Color c);
 Color Quantized(Color c);
 
 struct Canvas {
-    int width = 0, height = 0;
-    std::vector<Color> pixels;
+  int width = 0, height = 0;
+  std::vector<Color> pixels;
 
-    Canvas() = default;
-    Canvas(int w, int h, Color fill = {});
-    Color& At(int x, int y) { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
-    const Color& At(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
-    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
-    // Lays colour c over pixel (x, y) with opacity alpha (0..1); outside pixels are ignored.
-    void Blend(int x, int y, Color c, float alpha);
-    void Fill(Color c);
-    // Copies the whole of src with its top-left corner at (x, y), clipped.
-    void Paste(const Canvas& src, int x, int y);
-    // Copies src, leaving pixels of this canvas where src is pure black.
-    void PasteKeyed(const Canvas& src, int x, int y);
-    Canvas Crop(int x, int y, int w, int h) const;
+  Canvas() = default;
+  Canvas(int w, int h, Color fill = {});
+  Color& At(int x, int y) { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
+  const Color& At(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
+  bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+  // Lays colour c over pixel (x, y) with opacity alpha (0..1); outside pixels are ignored.
+  void Blend(int x, int y, Color c, float alpha);
+  void Fill(Color c);
+  // Copies the whole of src with its top-left corner at (x, y), clipped.
+  void Paste(const Canvas& src, int x, int y);
+  // Copies src, leaving pixels of this canvas where src is pure black.
+  void PasteKeyed(const Canvas& src, int x, int y);
+  Canvas Crop(int x, int y, int w, int h) const;
 };
 
 // A coverage mask: 0 outside a shape, 1 inside, fractions on its edges.
 struct Mask {
-    int width = 0, height = 0;
-    std::vector<float> alpha;
+  int width = 0, height = 0;
+  std::vector<float> alpha;
 
-    Mask() = default;
-    Mask(int w, int h, float fill = 0.0f);
-    float& At(int x, int y) { return alpha[size_t(y) * size_t(width) + size_t(x)]; }
-    float At(int x, int y) const { return alpha[size_t(y) * size_t(width) + size_t(x)]; }
-    // Value at (x, y), 0 outside.
-    float Get(int x, int y) const { return (x >= 0 && y >= 0 && x < width && y < height) ? At(x, y) : 0.0f; }
+  Mask() = default;
+  Mask(int w, int h, float fill = 0.0f);
+  float& At(int x, int y) { return alpha[size_t(y) * size_t(width) + size_t(x)]; }
+  float At(int x, int y) const { return alpha[size_t(y) * size_t(width) + size_t(x)]; }
+  // Value at (x, y), 0 outside.
+  float Get(int x, int y) const { return (x >= 0 && y >= 0 && x < width && y < height) ? At(x, y) : 0.0f; }
 };
 
 // Mask operations, all elementwise on masks of the same size.

@@ -14,7 +14,7 @@ namespace artgen {
 using Bytes = std::vector<uint8_t>;
 
 struct Palette {
-    std::array<Color, 256> colors{};
+  std::array<Color, 256> colors{};
 };
 
 // Device-independent bitmap files, bottom-up rows padded to four bytes.

@@ -20,15 +20,15 @@ float Ridged(float x, float y, int octaves, uint32_t seed);
 
 // A small sequential generator for placing things (stars, veins, notes).
 class Random {
-public:
-    explicit Random(uint32_t seed) : state_((seed * 2654435761u + 12345u) | 1u) {}
-    uint32_t Next();
-    float Unit();                          // 0..1
-    float Range(float lo, float hi);       // lo..hi
-    int Below(int n);                      // 0..n-1
+ public:
+  explicit Random(uint32_t seed) : state_((seed * 2654435761u + 12345u) | 1u) {}
+  uint32_t Next();
+  float Unit();                     // 0..1
+  float Range(float lo, float hi);  // lo..hi
+  int Below(int n);                 // 0..n-1
 
-private:
-    uint32_t state_;
+ private:
+  uint32_t state_;
 };
 
 }  // namespace artgen

@@ -10,9 +10,9 @@
 namespace artgen {
 
 struct IndexedImage {
-    int width = 0, height = 0;
-    Palette palette;
-    std::vector<uint8_t> indices;
+  int width = 0, height = 0;
+  Palette palette;
+  std::vector<uint8_t> indices;
 };
 
 // Median-cut palette of the picture and each pixel's nearest palette entry.
