@@ -1,6 +1,8 @@
 // Reading and writing of the settings file "Tarnwicket.cfg".
 #include "common/settings/settings_record.h"
 
+#include "common/settings/settings_file.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -82,4 +84,10 @@ bool WriteSettingsFile(const SettingsRecord& record, const char* fileName) {
   }
   std::filesystem::remove(temporary, error);
   return false;
+}
+
+SettingsFile ReadSettings(const char* fileName) {
+  SettingsFile settings;
+  settings.bytesRead = ReadSettingsFile(settings.record, fileName);
+  return settings;
 }

@@ -223,7 +223,8 @@ TEST_F(FatalErrorTest, KeepsTheWholeTextOfAFormattedError) {
 class FailingApp : public DirectDrawApplication {
  public:
   FailingApp(LPDIRECTDRAW* directDrawSeen, LPDIRECTDRAWSURFACE* primarySeen)
-      : DirectDrawApplication(GetModuleHandleA(nullptr), "FailingApp", SW_SHOWNORMAL, 800, 600, 24, "") {
+      : DirectDrawApplication(GetModuleHandleA(nullptr), "FailingApp", SW_SHOWNORMAL, 800, 600, 24, "",
+                            FullScreenChoice(ReadSettings())) {
     directDraw->AddRef();
     primarySurface->AddRef();
     *directDrawSeen = directDraw;

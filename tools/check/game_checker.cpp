@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
-GameChecker::GameChecker() { keepRecords = false; }
+GameChecker::GameChecker() { games_.KeepRecords(false); }
 
 bool GameChecker::Index(const char* fileName) {
-  std::snprintf(pgnFileName, sizeof pgnFileName, "%s", fileName);
+  games_.SetFileName(fileName);
   // A folder or an unreadable file opens on some systems; read one byte to know.
   std::FILE* probe = std::fopen(fileName, "rb");
   if (probe == nullptr) return false;
@@ -16,8 +16,8 @@ bool GameChecker::Index(const char* fileName) {
   std::fclose(probe);
   if (!readable) return false;
   try {
-    CountGames();
-    IndexPlies();
+    games_.CountGames();
+    games_.IndexPlies();
   } catch (const FatalError&) {
     return false;
   }
@@ -25,28 +25,30 @@ bool GameChecker::Index(const char* fileName) {
 }
 
 std::string GameChecker::PlayGame(int number) {
-  currentGame = static_cast<int16_t>(number);
-  LoadGame(static_cast<int16_t>(number - 1));
-  RestartBoard();
-  pendingApplied = 0;
-  pliesResolved_ = 0;
+  games_.SetCurrentGame(static_cast<int16_t>(number));
+  games_.LoadGame(static_cast<int16_t>(number - 1));
+  chess_.StartGame(games_.gameStart());
+  int pliesResolved = 0;
   char line[600];
   try {
     // Every ply lands before the next: AdvancePly applies it first.
-    while (gameState == kPlaying) AdvancePly();
+    while (chess_.gameState() == ChessState::kPlaying) {
+      if (chess_.AdvancePly(games_.plies()).resolved) ++pliesResolved;
+    }
   } catch (const FatalError& error) {
-    pliesPlayed += pliesResolved_;
+    pliesPlayed += pliesResolved;
     ++errors;
-    std::snprintf(line, sizeof line, "%d\tERROR\t%d\t%s", number, pliesResolved_ + 1, error.text);
+    std::snprintf(line, sizeof line, "%d\tERROR\t%d\t%s", number, pliesResolved + 1, error.text);
     return line;
   }
-  pliesPlayed += pliesResolved_;
-  if (pendingApplied == 0) ApplyPendingSquares();
+  pliesPlayed += pliesResolved;
+  if (chess_.pendingApplied() == 0) chess_.ApplyPendingSquares();
 
+  const Board& board = chess_.board();
   char squares[65];
   for (int i = 0; i < 64; ++i) squares[i] = board[i] == kBlankSquare ? '.' : static_cast<char>(board[i]);
   squares[64] = '\0';
-  const char* result = whiteWon ? "1-0" : blackWon ? "0-1" : drawn ? "1/2-1/2" : "*";
-  std::snprintf(line, sizeof line, "%d\t%d\t%s\t%s", number, pliesResolved_, squares, result);
+  const char* result = chess_.whiteWon() ? "1-0" : chess_.blackWon() ? "0-1" : chess_.drawn() ? "1/2-1/2" : "*";
+  std::snprintf(line, sizeof line, "%d\t%d\t%s\t%s", number, pliesResolved, squares, result);
   return line;
 }

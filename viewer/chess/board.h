@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+#include "common/frame_geometry.h"
+
 using Board = unsigned char[64];
 
 enum PieceKind : int16_t {
@@ -32,9 +34,10 @@ extern const Board kStartingPosition;
 // 0xB2 where row + column is even, 0xB0 where it is odd.
 extern const Board kBaseSquareMarks;
 
-// Screen position of a board column or row for the animation record.
-inline float SquareX(int column) { return static_cast<float>(column * 50 + 101); }
-inline float SquareY(int row) { return static_cast<float>(row * 50 + 50); }
+// Screen position of a board column or row for the animation record: the
+// top-left corner of a piece sprite standing there.
+inline float SquareX(int column) { return static_cast<float>(frame_geometry::SpritePlace(0, column).x); }
+inline float SquareY(int row) { return static_cast<float>(frame_geometry::SpritePlace(row, 0).y); }
 
 // Everything the scene needs to slide one ply's piece.
 struct PlyAnimation {

@@ -1,76 +1,87 @@
-// ChessState: the board, the trays and the ply lists as data.
+// ChessState: the board, the trays and the start of a game.
 #include "viewer/chess/chess_state.h"
 
 #include <cstring>
 
 ChessState::ChessState() {
-  std::memcpy(board, kStartingPosition, sizeof board);
-  std::memset(pendingSquares, 0, sizeof pendingSquares);
-  std::memcpy(squareMarks, kBaseSquareMarks, sizeof squareMarks);
-  std::memset(plyText, 0, sizeof plyText);
-  std::memset(plyDisplayText, 0, sizeof plyDisplayText);
+  std::memcpy(board_, kStartingPosition, sizeof board_);
+  std::memset(pendingSquares_, 0, sizeof pendingSquares_);
+  std::memcpy(squareMarks_, kBaseSquareMarks, sizeof squareMarks_);
+  std::memset(plyText_, 0, sizeof plyText_);
+  std::memset(plyDisplayText_, 0, sizeof plyDisplayText_);
   EmptyTrays();
-  std::memcpy(lastMarks, kBaseSquareMarks, sizeof lastMarks);
-  std::memcpy(takeBackMarks, kBaseSquareMarks, sizeof takeBackMarks);
+  std::memcpy(lastMarks_, kBaseSquareMarks, sizeof lastMarks_);
+  std::memcpy(takeBackMarks_, kBaseSquareMarks, sizeof takeBackMarks_);
   for (int i = 0; i < kTraySize; ++i) {
-    lastTrays.white[i] = lastTrays.black[i] = kEmptyTraySlot;
-    takeBackTrays.white[i] = takeBackTrays.black[i] = kEmptyTraySlot;
+    lastTrays_.white[i] = lastTrays_.black[i] = kEmptyTraySlot;
+    takeBackTrays_.white[i] = takeBackTrays_.black[i] = kEmptyTraySlot;
   }
 }
 
 void ChessState::ResetBoard() {
-  std::memcpy(board, kStartingPosition, sizeof board);
-  std::memset(pendingSquares, 0, sizeof pendingSquares);
-  std::memcpy(squareMarks, kBaseSquareMarks, sizeof squareMarks);
-  moveNumber = 0;
-  gameState = kPlaying;
-  blackWon = whiteWon = drawn = 0;
-  checkFlag = captureFlag = mateFlag = 0;
-  whiteShown = 1;
-  sideToMove = kWhite;
+  std::memcpy(board_, kStartingPosition, sizeof board_);
+  std::memset(pendingSquares_, 0, sizeof pendingSquares_);
+  std::memcpy(squareMarks_, kBaseSquareMarks, sizeof squareMarks_);
+  moveNumber_ = 0;
+  gameState_ = kPlaying;
+  blackWon_ = whiteWon_ = drawn_ = 0;
+  checkFlag_ = captureFlag_ = mateFlag_ = 0;
+  whiteShown_ = 1;
+  sideToMove_ = kWhite;
 }
 
 void ChessState::EmptyTrays() {
-  for (int i = 0; i < kTraySize; ++i) capturedWhite[i] = capturedBlack[i] = kEmptyTraySlot;
-  capturedWhiteCount = capturedBlackCount = 0;
+  for (int i = 0; i < kTraySize; ++i) capturedWhite_[i] = capturedBlack_[i] = kEmptyTraySlot;
+  capturedWhiteCount_ = capturedBlackCount_ = 0;
 }
 
-bool ChessState::ApplyPendingSquares() {
-  bool captured = false;
+void ChessState::RestartBoard() {
+  std::memset(plyDisplayText_, 0, sizeof plyDisplayText_);
+  ResetBoard();
+  EmptyTrays();
+}
+
+void ChessState::StartGame(const GameStart& start) {
+  start_ = start;
+  RestartBoard();
+}
+
+void ChessState::SetBoard(const Board& position) { std::memcpy(board_, position, sizeof board_); }
+
+void ChessState::ClearPlySquares() {
+  std::memset(pendingSquares_, 0, sizeof pendingSquares_);
+  std::memcpy(squareMarks_, kBaseSquareMarks, sizeof squareMarks_);
+}
+
+TrayChanges ChessState::ApplyPendingSquares() {
+  TrayChanges changes;
   for (int square = 0; square < 64; ++square) {
-    if (pendingSquares[square] == 0) continue;
-    if (noTrayFeed == 0 && board[square] != kBlankSquare) {
-      FeedTray(board[square]);
-      captured = true;
-    }
-    board[square] = pendingSquares[square];
+    if (pendingSquares_[square] == 0) continue;
+    if (noTrayFeed_ == 0 && board_[square] != kBlankSquare) changes.Add(FeedTray(board_[square]));
+    board_[square] = pendingSquares_[square];
   }
-  return captured;
+  return changes;
 }
 
-void ChessState::FeedTray(unsigned char letter) {
+TrayChanges ChessState::LandPendingSquares() {
+  const TrayChanges changes = ApplyPendingSquares();
+  pendingApplied_ = 1;
+  return changes;
+}
+
+TrayChanges ChessState::FeedTray(unsigned char letter) {
   // Kind code = position in these lists; kings and anything else are ignored.
   static const char kWhiteKinds[] = "prnbq";
   static const char kBlackKinds[] = "PRNBQ";
-  if (letter == 0) return;
+  TrayChanges changes;
+  if (letter == 0) return changes;
   const char* white = std::strchr(kWhiteKinds, letter);
   const char* black = std::strchr(kBlackKinds, letter);
-  if (white == nullptr && black == nullptr) return;
-  int16_t* tray = black != nullptr ? capturedBlack : capturedWhite;
-  int16_t& count = black != nullptr ? capturedBlackCount : capturedWhiteCount;
-  if (count >= kTraySize) return;
+  if (white == nullptr && black == nullptr) return changes;
+  int16_t* tray = black != nullptr ? capturedBlack_ : capturedWhite_;
+  int16_t& count = black != nullptr ? capturedBlackCount_ : capturedWhiteCount_;
+  if (count >= kTraySize) return changes;
   tray[count++] = static_cast<int16_t>(black != nullptr ? black - kBlackKinds : white - kWhiteKinds);
-  TrayChanged(black != nullptr ? kBlack : kWhite);
-}
-
-void ChessState::FetchPly(int index) {
-  if (index < 0 || index >= loadedPlies || index >= static_cast<int>(plyList.size())) {
-    std::strcpy(plyText, "*");
-    std::strcpy(plyDisplayText, "*");
-    return;
-  }
-  std::memcpy(plyText, plyList[index].text, sizeof plyText);
-  std::memcpy(plyDisplayText, plyDisplayList[index].text, sizeof plyDisplayText);
-  plyText[sizeof plyText - 1] = '\0';
-  plyDisplayText[sizeof plyDisplayText - 1] = '\0';
+  (black != nullptr ? changes.black : changes.white) = true;
+  return changes;
 }

@@ -1,6 +1,7 @@
 // NormalisePlyText: recognises a game's result token and strips the marks
 // of a ply text (check, mate, capture, en passant, annotation marks),
 // setting the ply flags.
+#include <cstdio>
 #include <cstring>
 
 #include "viewer/chess/chess_state.h"
@@ -15,28 +16,28 @@ bool ChessState::IsResultToken(const char* text) {
   }
 }
 
-void ChessState::NormalisePlyText(NormaliseMode mode) {
-  checkFlag = captureFlag = mateFlag = 0;
-  plyText[sizeof plyText - 1] = '\0';
+void ChessState::NormalisePlyText(const char* text) {
+  if (text != plyText_) std::snprintf(plyText_, sizeof plyText_, "%s", text);
+  checkFlag_ = captureFlag_ = mateFlag_ = 0;
+  plyText_[sizeof plyText_ - 1] = '\0';
 
-  if (IsResultToken(plyText)) {
+  if (IsResultToken(plyText_)) {
     // "*" ends a game without a result flag.
     int16_t* resultFlag = nullptr;
-    if (std::strcmp(plyText, "0-1") == 0) {
-      resultFlag = &blackWon;
-    } else if (std::strcmp(plyText, "1-0") == 0) {
-      resultFlag = &whiteWon;
-    } else if (plyText[0] == '1') {
-      resultFlag = &drawn;
+    if (std::strcmp(plyText_, "0-1") == 0) {
+      resultFlag = &blackWon_;
+    } else if (std::strcmp(plyText_, "1-0") == 0) {
+      resultFlag = &whiteWon_;
+    } else if (plyText_[0] == '1') {
+      resultFlag = &drawn_;
     }
-    gameState = kGameOver;
+    gameState_ = kGameOver;
     if (resultFlag != nullptr) *resultFlag = 1;
-    if (mode == kReadingMode && !gameFile.SkipFiller()) endOfFile = 1;
     return;
   }
 
-  char* out = plyText;
-  for (const char* in = plyText; *in != '\0'; ++in) {
+  char* out = plyText_;
+  for (const char* in = plyText_; *in != '\0'; ++in) {
     switch (*in) {
       case 'e':
         if (in[1] == 'p') {
@@ -44,9 +45,9 @@ void ChessState::NormalisePlyText(NormaliseMode mode) {
           continue;
         }
         break;
-      case '+': checkFlag = 1; continue;
-      case 'x': captureFlag = 1; continue;
-      case '#': mateFlag = 1; continue;
+      case '+': checkFlag_ = 1; continue;
+      case 'x': captureFlag_ = 1; continue;
+      case '#': mateFlag_ = 1; continue;
       case '!':
       case '?': continue;
       default: break;

@@ -1,6 +1,8 @@
 // PgnReader: buffered reading and splitting of a PGN game file.
 #include "viewer/chess/pgn_reader.h"
 
+#include "viewer/chess/tag_values.h"
+
 #include <cctype>
 #include <cstring>
 #include <filesystem>
@@ -76,16 +78,6 @@ inline int64_t SeekTarget(std::FILE* file, int64_t offset) {
 #else
   return fseeko(file, static_cast<off_t>(offset), SEEK_SET);
 #endif
-}
-
-// The quoted value of a tag's text `Name "value"`, cut to its closing quote.
-void QuotedValue(const char* text, char (&value)[PgnReader::kTextSize]) {
-  const char* open = std::strchr(text, '"');
-  size_t length = 0;
-  if (open != nullptr) {
-    for (const char* p = open + 1; *p != '\0' && *p != '"' && length < sizeof value - 1; ++p) value[length++] = *p;
-  }
-  value[length] = '\0';
 }
 
 bool NameIs(const char* name, const char* wanted) {
@@ -338,13 +330,13 @@ void PgnReader::NoteStartTag(const char* name) {
   if (name[0] != 'F' && name[0] != 'V') return;
   char value[kTextSize];
   if (NameIs(name, "FEN")) {
-    QuotedValue(name, value);
+    QuotedTagValue(name, value);
     static const char kStandardStart[] = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w";
     if (std::strncmp(value, kStandardStart, sizeof kStandardStart - 1) != 0) {
       std::strcpy(nonStandardStart_, "it starts from a set-up position");
     }
   } else if (NameIs(name, "Variant")) {
-    QuotedValue(name, value);
+    QuotedTagValue(name, value);
     if (value[0] != '\0' && !EqualsIgnoringCase(value, "Standard") && !EqualsIgnoringCase(value, "Chess") &&
         !EqualsIgnoringCase(value, "Normal") && !EqualsIgnoringCase(value, "From Position")) {
       std::snprintf(nonStandardStart_, sizeof nonStandardStart_, "it follows the rules of %.60s", value);

@@ -7,6 +7,7 @@
 // passed over, when another one fits.
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -94,10 +95,10 @@ bool IsPinned(const Board& board, int origin, int destination, int16_t side) {
 }  // namespace
 
 void ChessState::ResolvePly(int16_t side) {
-  char* text = plyText;
-  text[sizeof plyText - 1] = '\0';
+  char* text = plyText_;
+  text[sizeof plyText_ - 1] = '\0';
   int length = static_cast<int>(std::strlen(text));
-  plyAnimation.pieceKind = kPawn;
+  plyAnimation_.pieceKind = kPawn;
   int fileHint = -1, rankHint = -1;
   char promotion = 0;
 
@@ -148,9 +149,9 @@ void ChessState::ResolvePly(int16_t side) {
   int originRow = 0, originColumn = 0, destinationRow = 0, destinationColumn = 0;
 
   if (kingSide || queenSide) {
-    unsigned char* row = board + Index(backRow, 0);
-    unsigned char* pending = pendingSquares + Index(backRow, 0);
-    unsigned char* marks = squareMarks + Index(backRow, 0);
+    unsigned char* row = board_ + Index(backRow, 0);
+    unsigned char* pending = pendingSquares_ + Index(backRow, 0);
+    unsigned char* marks = squareMarks_ + Index(backRow, 0);
     if (kingSide) {
       row[4] = row[7] = kBlankSquare;
       pending[5] = OwnLetter('R', side);
@@ -162,8 +163,8 @@ void ChessState::ResolvePly(int16_t side) {
       pending[3] = OwnLetter('R', side);
       marks[0] = marks[2] = marks[3] = marks[4] = kTouchedMark;
     }
-    castlingFlag = 1;
-    plyAnimation.pieceKind = kKing;
+    castlingFlag_ = 1;
+    plyAnimation_.pieceKind = kKing;
     originRow = destinationRow = backRow;
     originColumn = 4;
     destinationColumn = kingSide ? 6 : 2;
@@ -181,19 +182,19 @@ void ChessState::ResolvePly(int16_t side) {
     if (capture) {
       originColumn = text[0] - 'a';
       originRow = destinationRow + towardOrigin;
-      if (!OnBoard(originRow, originColumn) || board[Index(originRow, originColumn)] != pawn) RaiseNoPawn(side);
-      if (board[destination] == kBlankSquare) {
+      if (!OnBoard(originRow, originColumn) || board_[Index(originRow, originColumn)] != pawn) RaiseNoPawn(side);
+      if (board_[destination] == kBlankSquare) {
         // En passant: the passed pawn leaves at once, without a tray.
-        board[Index(destinationRow + towardOrigin, destinationColumn)] = kBlankSquare;
+        board_[Index(destinationRow + towardOrigin, destinationColumn)] = kBlankSquare;
       }
-      pendingSquares[destination] = arriving;
+      pendingSquares_[destination] = arriving;
     } else {
-      pendingSquares[destination] = arriving;
+      pendingSquares_[destination] = arriving;
       const int lastRow = side == kWhite ? 7 : 1;
       bool found = false;
       for (int row = destinationRow + towardOrigin; OnBoard(row, 0) && row != lastRow + towardOrigin;
            row += towardOrigin) {
-        if (board[Index(row, destinationColumn)] == pawn) {
+        if (board_[Index(row, destinationColumn)] == pawn) {
           originRow = row;
           found = true;
           break;
@@ -202,7 +203,7 @@ void ChessState::ResolvePly(int16_t side) {
       if (!found) RaiseNoPawn(side);
       originColumn = destinationColumn;
     }
-    board[Index(originRow, originColumn)] = kBlankSquare;
+    board_[Index(originRow, originColumn)] = kBlankSquare;
   } else if (length == 3) {
     // Piece move "Xfd".
     const char piece = text[0];
@@ -214,7 +215,7 @@ void ChessState::ResolvePly(int16_t side) {
     const int destination = Index(destinationRow, destinationColumn);
     const unsigned char own = OwnLetter(piece, side);
     auto fits = [&](int row, int column) {
-      return board[Index(row, column)] == own && (fileHint < 0 || column == fileHint) &&
+      return board_[Index(row, column)] == own && (fileHint < 0 || column == fileHint) &&
              (rankHint < 0 || row == rankHint);
     };
 
@@ -228,7 +229,7 @@ void ChessState::ResolvePly(int16_t side) {
       for (int i = 0; i < 8; ++i) {
         const int row = destinationRow + offsets[i].row, column = destinationColumn + offsets[i].column;
         if (!OnBoard(row, column)) continue;
-        if (piece == 'K' ? board[Index(row, column)] == own : fits(row, column)) {
+        if (piece == 'K' ? board_[Index(row, column)] == own : fits(row, column)) {
           candidates[candidateCount++] = Index(row, column);
         }
       }
@@ -240,7 +241,7 @@ void ChessState::ResolvePly(int16_t side) {
         candidateCount = 1;
       }
       origin = candidates[0];
-      plyAnimation.pieceKind = piece == 'N' ? kKnight : kKing;
+      plyAnimation_.pieceKind = piece == 'N' ? kKnight : kKing;
     } else {
       const Offset* rays = piece == 'R' ? kRookRays : piece == 'B' ? kBishopRays : kQueenRays;
       const int rayCount = piece == 'Q' ? 8 : 4;
@@ -248,7 +249,7 @@ void ChessState::ResolvePly(int16_t side) {
       for (int i = 0; i < rayCount; ++i) {
         int row = destinationRow + rays[i].row, column = destinationColumn + rays[i].column;
         if (!OnBoard(row, column)) continue;
-        while (board[Index(row, column)] == kBlankSquare && OnBoard(row + rays[i].row, column + rays[i].column)) {
+        while (board_[Index(row, column)] == kBlankSquare && OnBoard(row + rays[i].row, column + rays[i].column)) {
           row += rays[i].row;
           column += rays[i].column;
         }
@@ -259,14 +260,14 @@ void ChessState::ResolvePly(int16_t side) {
         if (origin < 0 && (fitting || i == rayCount - 1)) origin = lastExamined;
       }
       if (origin < 0) origin = lastExamined;
-      if (origin < 0 || board[origin] != own) RaiseUnknownPiece(side, text);
-      plyAnimation.pieceKind = piece == 'R' ? kRook : piece == 'B' ? kBishop : kQueen;
+      if (origin < 0 || board_[origin] != own) RaiseUnknownPiece(side, text);
+      plyAnimation_.pieceKind = piece == 'R' ? kRook : piece == 'B' ? kBishop : kQueen;
     }
 
     // A pinned piece stays when another one fits.
-    if (candidateCount > 1 && origin == candidates[0] && IsPinned(board, origin, destination, side)) {
+    if (candidateCount > 1 && origin == candidates[0] && IsPinned(board_, origin, destination, side)) {
       for (int i = 1; i < candidateCount; ++i) {
-        if (!IsPinned(board, candidates[i], destination, side)) {
+        if (!IsPinned(board_, candidates[i], destination, side)) {
           origin = candidates[i];
           break;
         }
@@ -274,43 +275,53 @@ void ChessState::ResolvePly(int16_t side) {
     }
     originRow = origin / 8;
     originColumn = origin % 8;
-    pendingSquares[destination] = own;
-    board[origin] = kBlankSquare;
+    pendingSquares_[destination] = own;
+    board_[origin] = kBlankSquare;
   } else {
     RaiseLength(side, text);
   }
 
   if (!(kingSide || queenSide)) {
-    squareMarks[Index(destinationRow, destinationColumn)] = kTouchedMark;
-    squareMarks[Index(originRow, originColumn)] = kTouchedMark;
+    squareMarks_[Index(destinationRow, destinationColumn)] = kTouchedMark;
+    squareMarks_[Index(originRow, originColumn)] = kTouchedMark;
   }
 
   // Animation record.
-  const int speed = speedSetting < 0 ? 0 : speedSetting;
+  const int speed = speedSetting_ < 0 ? 0 : speedSetting_;
   const float step = static_cast<float>(1 + (5 * speed) / 12);
   const int columnDelta = destinationColumn - originColumn;
   const int rowDelta = destinationRow - originRow;
-  plyAnimation.fromX = SquareX(originColumn);
-  plyAnimation.fromY = SquareY(originRow);
-  plyAnimation.toX = SquareX(destinationColumn);
-  plyAnimation.toY = SquareY(destinationRow);
-  plyAnimation.midX = static_cast<int16_t>(originColumn * 50 + 101 + columnDelta * 25);
-  plyAnimation.midY = static_cast<int16_t>(originRow * 50 + 50 + rowDelta * 25);
-  plyAnimation.stepX = static_cast<float>(Sign(columnDelta)) * step;
-  plyAnimation.stepY = static_cast<float>(Sign(rowDelta)) * step;
-  if (plyAnimation.pieceKind == kKnight) {
+  plyAnimation_.fromX = SquareX(originColumn);
+  plyAnimation_.fromY = SquareY(originRow);
+  plyAnimation_.toX = SquareX(destinationColumn);
+  plyAnimation_.toY = SquareY(destinationRow);
+  // Halfway along the path, in whole pixels.
+  constexpr int kHalfSquare = frame_geometry::kSquareSize / 2;
+  plyAnimation_.midX = static_cast<int16_t>(static_cast<int>(SquareX(originColumn)) + columnDelta * kHalfSquare);
+  plyAnimation_.midY = static_cast<int16_t>(static_cast<int>(SquareY(originRow)) + rowDelta * kHalfSquare);
+  plyAnimation_.stepX = static_cast<float>(Sign(columnDelta)) * step;
+  plyAnimation_.stepY = static_cast<float>(Sign(rowDelta)) * step;
+  if (plyAnimation_.pieceKind == kKnight) {
     if (std::abs(columnDelta) > std::abs(rowDelta)) {
-      plyAnimation.stepY *= 0.5f;
+      plyAnimation_.stepY *= 0.5f;
     } else {
-      plyAnimation.stepX *= 0.5f;
+      plyAnimation_.stepX *= 0.5f;
     }
   }
 
+  lastDestination_.column = static_cast<int16_t>(destinationColumn);
+  lastDestination_.row = static_cast<int16_t>(destinationRow);
+
   // Copies for the take-back.
-  lastPly = plyAnimation;
-  lastSource.column = static_cast<int16_t>(originColumn);
-  lastSource.row = static_cast<int16_t>(originRow);
-  std::memcpy(lastMarks, squareMarks, sizeof lastMarks);
-  std::memcpy(lastTrays.white, capturedWhite, sizeof lastTrays.white);
-  std::memcpy(lastTrays.black, capturedBlack, sizeof lastTrays.black);
+  lastPly_ = plyAnimation_;
+  lastSource_.column = static_cast<int16_t>(originColumn);
+  lastSource_.row = static_cast<int16_t>(originRow);
+  std::memcpy(lastMarks_, squareMarks_, sizeof lastMarks_);
+  std::memcpy(lastTrays_.white, capturedWhite_, sizeof lastTrays_.white);
+  std::memcpy(lastTrays_.black, capturedBlack_, sizeof lastTrays_.black);
+}
+
+void ChessState::ResolvePly(int16_t side, const char* text) {
+  std::snprintf(plyText_, sizeof plyText_, "%s", text);
+  ResolvePly(side);
 }

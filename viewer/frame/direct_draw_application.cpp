@@ -1,4 +1,4 @@
-// DirectDrawApplication: construction (settings byte, window class, window,
+// DirectDrawApplication: construction (window class, window,
 // DirectDraw in full-screen or windowed mode, the first clear), release of the
 // display objects, the base key handling, flipping and the play timer.
 #include "viewer/frame/direct_draw_application.h"
@@ -14,7 +14,6 @@ DirectDrawApplication* theApp = nullptr;
 
 namespace {
 
-const char kSettingsFileName[] = "Tarnwicket.cfg";
 const char kWindowClassName[] = "ddwindow";
 const int kApplicationIconId = 32512;
 const UINT_PTR kPlayTimerId = 1;
@@ -39,7 +38,8 @@ HRESULT FillBlack(LPDIRECTDRAWSURFACE surface, int32_t width, int32_t height) {
 }  // namespace
 
 DirectDrawApplication::DirectDrawApplication(HINSTANCE instance, const char* title, int showCommand, int32_t width,
-                                             int32_t height, int32_t bitsPerPixel, const char* /*commandLine*/)
+                                             int32_t height, int32_t bitsPerPixel, const char* /*commandLine*/,
+                                             int16_t fullScreenChoice)
     : directDraw(nullptr),
       active(0),
       instance(nullptr),
@@ -50,7 +50,7 @@ DirectDrawApplication::DirectDrawApplication(HINSTANCE instance, const char* tit
       bitsPerPixel(0),
       fullScreen(1) {
   appWindow = nullptr;
-  ReadDisplayModeSetting();
+  fullScreen = fullScreenChoice == 0 ? 0 : 1;
   this->width = width;
   this->height = height;
   this->bitsPerPixel = bitsPerPixel;
@@ -93,14 +93,6 @@ void DirectDrawApplication::StartTimer(UINT periodMs) { SetTimer(appWindow, kPla
 
 // Byte 0 of the settings file is 1 for windowed mode; anything else, or no
 // file at all, means full-screen.
-void DirectDrawApplication::ReadDisplayModeSetting() {
-  std::FILE* file = std::fopen(kSettingsFileName, "rb");
-  if (file == nullptr) return;
-  const int windowedMode = std::fgetc(file);
-  if (windowedMode != EOF) fullScreen = windowedMode == 1 ? 0 : 1;
-  std::fclose(file);
-}
-
 // The window's extra bytes hold the application object, so they are as wide
 // as a pointer.
 void DirectDrawApplication::RegisterWindowClass() {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "common/settings/settings_file.h"
 #include "platform/win32.h"
 #include "viewer/frame/fatal_error.h"
 #include "viewer/frame/present_pacing.h"
@@ -15,10 +16,11 @@ class DirectDrawApplication {
  public:
   using FatalError = ::FatalError;
 
-  // Sets up the window and the display. The command line is the derived
-  // class's business; the base only passes it through.
+  // Sets up the window and the display: full-screen exclusive mode unless
+  // fullScreenChoice is 0 (see FullScreenChoice). The command line is the
+  // derived class's business; the base only passes it through.
   DirectDrawApplication(HINSTANCE instance, const char* title, int showCommand, int32_t width, int32_t height,
-                        int32_t bitsPerPixel, const char* commandLine);
+                        int32_t bitsPerPixel, const char* commandLine, int16_t fullScreenChoice);
 
   // The virtual operations, in this order: key down, key up, destructor,
   // frame update, timer tick.
@@ -61,7 +63,6 @@ class DirectDrawApplication {
   int16_t fullScreen;
 
  private:
-  void ReadDisplayModeSetting();
   void RegisterWindowClass();
   void CreateAppWindow(const char* title, int showCommand);
   void SetUpDirectDraw();
@@ -81,6 +82,13 @@ class DirectDrawApplication {
   long framesPresented = 0;
   long flipsDropped = 0;
 };
+
+// The display the settings ask for: windowed (0) when the file's first byte,
+// windowedMode, is 1; full-screen exclusive (1) for any other byte, an empty
+// file or no file.
+inline int16_t FullScreenChoice(const SettingsFile& settings) {
+  return settings.Holds(settings.record.windowedMode) && settings.record.windowedMode == 1 ? 0 : 1;
+}
 
 // The program has one window and one application object.
 extern HWND appWindow;

@@ -19,7 +19,8 @@ void Fill(LPDIRECTDRAWSURFACE surface, DWORD colour, LONG width, LONG height) {
 class FrameCheck : public DirectDrawApplication {
  public:
   FrameCheck(HINSTANCE instance, int showCommand, const char* commandLine)
-      : DirectDrawApplication(instance, "FrameCheck", showCommand, 800, 600, 24, commandLine),
+      : DirectDrawApplication(instance, "FrameCheck", showCommand, 800, 600, 24, commandLine,
+                              FullScreenChoice(ReadSettings())),
         field(CreateBitmapSurface(800, 600)),
         square(CreateBitmapSurface(100, 100)) {
     Fill(field, 0x808080, 800, 600);

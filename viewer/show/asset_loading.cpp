@@ -1,12 +1,25 @@
 // LoadSurfaces: fills the surface set with the pictures the art settings
 // choose, from the art libraries or, where a library is missing, from the
 // program's own resources. Runs at the start of every game.
+#include "common/frame_geometry.h"
 #include "viewer/show/art_choice.h"
 #include "viewer/show/viewer_app.h"
+
+using namespace frame_geometry;
 
 namespace {
 
 constexpr char kLoadImageFailed[] = "LoadImage failed in Vizerid constructor.";
+
+// The cells of the pictures, in the frame's measures.
+constexpr int16_t kStripWidth = SurfaceSet::kPieceKinds * kSpriteWidth;  // a piece or shadow strip
+constexpr int16_t kLampWidth = kTopResultLamp.width;
+constexpr int16_t kLampHeight = kTopResultLamp.height;
+constexpr int16_t kTurnLampSize = kTopTurnLamp.width;
+constexpr int kHighlightFrames = SurfaceSet::kHighlightFrameCount / 2;  // a row: dark squares, then light ones
+// A glyph sheet: 7 rows of 32 cells for the codes 32 to 255.
+constexpr int kSheetColumns = 32;
+constexpr int kSheetRows = 7;
 
 // A bitmap from LoadImageA, deleted when it goes out of scope.
 class LoadedPicture {
@@ -38,24 +51,33 @@ void ViewerApp::LoadSurfaces() {
   LoadSceneBackground();
 
   {
-    LoadedPicture blank(instance, kOwnBlank, 800, 600);
-    CopyBitmapToSurface(blankLayer, blank.Checked(), 0, 0, 800, 600);
+    LoadedPicture blank(instance, kOwnBlank, kFrameWidth, kFrameHeight);
+    CopyBitmapToSurface(surfaces_.blankLayer, blank.Checked(), 0, 0, kFrameWidth, kFrameHeight);
   }
   {
-    const bool own = consolesLibrary == nullptr;
-    LoadedPicture lamps(own ? instance : consolesLibrary,
-                        own ? kOwnResultLamps : ResultLampLibraryPicture(consoleStyle), 108, 25);
-    for (int i = 0; i < 3; ++i) CopyBitmapToSurface(resultLamps[i], lamps.Checked(), 36 * i, 0, 36, 25);
+    const bool own = libraries_.consolesLibrary == nullptr;
+    LoadedPicture lamps(own ? instance : libraries_.consolesLibrary,
+                        own ? kOwnResultLamps : ResultLampLibraryPicture(art_.consoleStyle), 3 * kLampWidth,
+                        kLampHeight);
+    for (int i = 0; i < 3; ++i) {
+      CopyBitmapToSurface(surfaces_.resultLamps[i], lamps.Checked(), static_cast<int16_t>(kLampWidth * i), 0,
+                          kLampWidth, kLampHeight);
+    }
   }
   {
-    LoadedPicture lamps(instance, kOwnTurnLamps, 60, 30);
-    for (int i = 0; i < 2; ++i) CopyBitmapToSurface(turnLamps[i], lamps.get(), 30 * i, 0, 30, 30);
+    LoadedPicture lamps(instance, kOwnTurnLamps, 2 * kTurnLampSize, kTurnLampSize);
+    for (int i = 0; i < 2; ++i) {
+      CopyBitmapToSurface(surfaces_.turnLamps[i], lamps.get(), static_cast<int16_t>(kTurnLampSize * i), 0,
+                          kTurnLampSize, kTurnLampSize);
+    }
   }
   {
-    LoadedPicture highlights(instance, kOwnHighlights, 450, 100);
+    LoadedPicture highlights(instance, kOwnHighlights, kHighlightFrames * kSquareSize, 2 * kSquareSize);
     for (int row = 0; row < 2; ++row) {
-      for (int k = 0; k < 9; ++k) {
-        CopyBitmapToSurface(highlightFrames[9 * row + k], highlights.Checked(), 50 * k, 50 * row, 50, 50);
+      for (int k = 0; k < kHighlightFrames; ++k) {
+        CopyBitmapToSurface(surfaces_.highlightFrames[kHighlightFrames * row + k], highlights.Checked(),
+                            static_cast<int16_t>(kSquareSize * k), static_cast<int16_t>(kSquareSize * row), kSquareSize,
+                            kSquareSize);
       }
     }
   }
@@ -64,38 +86,41 @@ void ViewerApp::LoadSurfaces() {
 }
 
 HBITMAP ViewerApp::LoadPieceStrip(int8_t pieceSet) {
-  if (piecesLibrary == nullptr) return nullptr;
-  return static_cast<HBITMAP>(LoadImageA(piecesLibrary, MAKEINTRESOURCEA(PieceStripLibraryPicture(pieceSet)),
-                                         IMAGE_BITMAP, 288, 100, LR_CREATEDIBSECTION));
+  if (libraries_.piecesLibrary == nullptr) return nullptr;
+  return static_cast<HBITMAP>(LoadImageA(libraries_.piecesLibrary, MAKEINTRESOURCEA(PieceStripLibraryPicture(pieceSet)),
+                                         IMAGE_BITMAP, kStripWidth, kSpriteHeight, LR_CREATEDIBSECTION));
 }
 
 // Backdrop, console picture (with the extra overlay of two console styles)
 // and board, composed into sceneBackground.
 void ViewerApp::LoadSceneBackground() {
   {
-    BackdropChoice choice = BackdropPicture(backdropIndex);
-    HMODULE module = choice.ownPicture ? instance : backdropsLibrary;
-    if (backdropsLibrary == nullptr) choice.id = kOwnBackdrop, module = instance;
-    LoadedPicture backdrop(module, choice.id, 800, 600);
-    CopyBitmapToSurface(sceneBackground, backdrop.Checked(), 0, 0, 800, 600);
+    BackdropChoice choice = BackdropPicture(art_.backdropIndex);
+    HMODULE module = choice.ownPicture ? instance : libraries_.backdropsLibrary;
+    if (libraries_.backdropsLibrary == nullptr) choice.id = kOwnBackdrop, module = instance;
+    LoadedPicture backdrop(module, choice.id, kFrameWidth, kFrameHeight);
+    CopyBitmapToSurface(surfaces_.sceneBackground, backdrop.Checked(), 0, 0, kFrameWidth, kFrameHeight);
   }
   {
-    const bool own = consolesLibrary == nullptr;
-    LoadedPicture console(own ? instance : consolesLibrary, own ? kOwnConsole : ConsoleLibraryPicture(consolePicture),
-                          800, 600);
-    CopyBitmapToSurface(loadScratch, console.Checked(), 0, 0, 800, 600);
-    Blit(loadScratch, 0, 0, 800, 600, sceneBackground, 0, 0, 0, 1);
+    const bool own = libraries_.consolesLibrary == nullptr;
+    LoadedPicture console(own ? instance : libraries_.consolesLibrary,
+                          own ? kOwnConsole : ConsoleLibraryPicture(art_.consolePicture), kFrameWidth, kFrameHeight);
+    CopyBitmapToSurface(surfaces_.loadScratch, console.Checked(), 0, 0, kFrameWidth, kFrameHeight);
+    Blit(surfaces_.loadScratch, 0, 0, kFrameWidth, kFrameHeight, surfaces_.sceneBackground, 0, 0, 0, 1);
   }
-  if (consolesLibrary != nullptr && ConsoleStyleHasOverlay(consoleStyle)) {
-    LoadedPicture overlay(consolesLibrary, kConsoleOverlayPicture, 800, 600);
-    CopyBitmapToSurface(loadScratch, overlay.Checked(), 0, 0, 800, 600);
-    Blit(loadScratch, 0, 0, 800, 600, sceneBackground, 0, 0, 0, 1);
+  if (libraries_.consolesLibrary != nullptr && ConsoleStyleHasOverlay(art_.consoleStyle)) {
+    LoadedPicture overlay(libraries_.consolesLibrary, kConsoleOverlayPicture, kFrameWidth, kFrameHeight);
+    CopyBitmapToSurface(surfaces_.loadScratch, overlay.Checked(), 0, 0, kFrameWidth, kFrameHeight);
+    Blit(surfaces_.loadScratch, 0, 0, kFrameWidth, kFrameHeight, surfaces_.sceneBackground, 0, 0, 0, 1);
   }
   {
-    const bool own = boardsLibrary == nullptr;
-    LoadedPicture board(own ? instance : boardsLibrary, own ? kOwnBoard : BoardLibraryPicture(boardIndex), 480, 480);
-    CopyBitmapToSurface(boardSurface, board.Checked(), 0, 0, 480, 480);
-    Blit(boardSurface, 0, 0, 480, 480, sceneBackground, 60, 60, 0, 0);
+    const bool own = libraries_.boardsLibrary == nullptr;
+    LoadedPicture board(own ? instance : libraries_.boardsLibrary,
+                        own ? kOwnBoard : BoardLibraryPicture(art_.boardIndex), kBoardPicture.width,
+                        kBoardPicture.height);
+    CopyBitmapToSurface(surfaces_.boardSurface, board.Checked(), 0, 0, kBoardPicture.width, kBoardPicture.height);
+    Blit(surfaces_.boardSurface, 0, 0, kBoardPicture.width, kBoardPicture.height, surfaces_.sceneBackground,
+         kBoardPicture.x, kBoardPicture.y, 0, 0);
   }
 }
 
@@ -108,22 +133,25 @@ void ViewerApp::LoadPieceSprites() {
     LPDIRECTDRAWSURFACE* shadows;
   };
   const PieceGroup groups[2] = {
-      {whitePieceSet, kOwnWhitePieces, whitePieces, whiteShadows},
-      {blackPieceSet, kOwnBlackPieces, blackPieces, blackShadows},
+      {art_.whitePieceSet, kOwnWhitePieces, surfaces_.whitePieces, surfaces_.whiteShadows},
+      {art_.blackPieceSet, kOwnBlackPieces, surfaces_.blackPieces, surfaces_.blackShadows},
   };
   for (const PieceGroup& group : groups) {
     {
-      LoadedPicture strip(piecesLibrary != nullptr
-                              ? LoadPieceStrip(group.pieceSet)
-                              : static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(group.ownStrip),
-                                                                IMAGE_BITMAP, 288, 100, LR_CREATEDIBSECTION)));
-      for (int kind = 0; kind < kPieceKinds; ++kind) {
-        CopyBitmapToSurface(group.sprites[kind], strip.Checked(), 48 * kind, 0, 48, 100);
+      LoadedPicture strip(
+          libraries_.piecesLibrary != nullptr
+              ? LoadPieceStrip(group.pieceSet)
+              : static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(group.ownStrip), IMAGE_BITMAP, kStripWidth,
+                                                kSpriteHeight, LR_CREATEDIBSECTION)));
+      for (int kind = 0; kind < SurfaceSet::kPieceKinds; ++kind) {
+        CopyBitmapToSurface(group.sprites[kind], strip.Checked(), static_cast<int16_t>(kSpriteWidth * kind), 0,
+                            kSpriteWidth, kSpriteHeight);
       }
     }
-    LoadedPicture shadows(instance, ShadowStripPicture(group.pieceSet), 288, 100);
-    for (int kind = 0; kind < kPieceKinds; ++kind) {
-      CopyBitmapToSurface(group.shadows[kind], shadows.Checked(), 48 * kind, 0, 48, 100);
+    LoadedPicture shadows(instance, ShadowStripPicture(group.pieceSet), kStripWidth, kSpriteHeight);
+    for (int kind = 0; kind < SurfaceSet::kPieceKinds; ++kind) {
+      CopyBitmapToSurface(group.shadows[kind], shadows.Checked(), static_cast<int16_t>(kSpriteWidth * kind), 0,
+                          kSpriteWidth, kSpriteHeight);
     }
   }
 }
@@ -131,14 +159,19 @@ void ViewerApp::LoadPieceSprites() {
 // The console font: 7 rows of 32 cells for the codes 32 to 255; codes 0 to
 // 31 repeat the first row.
 void ViewerApp::LoadFont() {
-  const bool own = consolesLibrary == nullptr;
-  LoadedPicture sheet(own ? instance : consolesLibrary, own ? kOwnFont : FontLibraryPicture(consoleStyle), 512, 168);
-  for (int row = 0; row < 7; ++row) {
-    for (int column = 0; column < 32; ++column) {
-      CopyBitmapToSurface(glyphs[32 + 32 * row + column], sheet.get(), 16 * column, 24 * row, 16, 24);
+  const bool own = libraries_.consolesLibrary == nullptr;
+  LoadedPicture sheet(own ? instance : libraries_.consolesLibrary,
+                      own ? kOwnFont : FontLibraryPicture(art_.consoleStyle), kSheetColumns * kGlyphWidth,
+                      kSheetRows * kGlyphHeight);
+  for (int row = 0; row < kSheetRows; ++row) {
+    for (int column = 0; column < kSheetColumns; ++column) {
+      CopyBitmapToSurface(surfaces_.glyphs[kSheetColumns * (row + 1) + column], sheet.get(),
+                          static_cast<int16_t>(kGlyphWidth * column), static_cast<int16_t>(kGlyphHeight * row),
+                          kGlyphWidth, kGlyphHeight);
     }
   }
-  for (int column = 0; column < 32; ++column) {
-    CopyBitmapToSurface(glyphs[column], sheet.get(), 16 * column, 0, 16, 24);
+  for (int column = 0; column < kSheetColumns; ++column) {
+    CopyBitmapToSurface(surfaces_.glyphs[column], sheet.get(), static_cast<int16_t>(kGlyphWidth * column), 0,
+                        kGlyphWidth, kGlyphHeight);
   }
 }

@@ -1,84 +1,87 @@
-// GamePlay's game library: counting and indexing the games of the file,
-// and loading one of them.
+// GameIndex: counting and indexing the games of the file, and loading one
+// of them.
 #include <algorithm>
 #include <cstring>
 
-#include "viewer/show/game_play.h"
+#include "viewer/show/game_index.h"
 
-GamePlay::GamePlay() {
-  std::strcpy(pgnFileName, "Tarnwicket.pgn");
-  std::memset(headerLines, 0, sizeof headerLines);
+GameIndex::GameIndex() {
+  std::memset(pgnFileName_, 0, sizeof pgnFileName_);
+  std::strcpy(pgnFileName_, "Tarnwicket.pgn");
+  std::memset(headerLines_, 0, sizeof headerLines_);
+  std::memset(token_, 0, sizeof token_);
 }
 
-GamePlay::~GamePlay() = default;
+void GameIndex::SetFileName(const char* fileName) {
+  std::memset(pgnFileName_, 0, sizeof pgnFileName_);
+  std::strncpy(pgnFileName_, fileName, sizeof pgnFileName_ - 1);
+}
 
-int16_t GamePlay::CountGames() {
-  if (!gameFile.Open(pgnFileName)) throw FatalError("can't find Tarnwicket.PGN");
+void GameIndex::SetTagOptions(uint8_t blankUnknownTags, uint8_t bareTagValues) {
+  blankUnknownTags_ = blankUnknownTags;
+  bareTagValues_ = bareTagValues;
+}
+
+void GameIndex::SkipAfterResult() {
+  if (!gameFile_.SkipFiller()) endOfFile_ = 1;
+}
+
+int16_t GameIndex::CountGames() {
+  if (!gameFile_.Open(pgnFileName_)) throw FatalError("can't find Tarnwicket.PGN");
   gameStarts_.clear();
-  plyCounts.clear();
-  endOfFile = 0;
-  gameFile.SkipFiller();  // a preamble before the first game
+  plyCounts_.clear();
+  endOfFile_ = 0;
+  gameFile_.SkipFiller();  // a preamble before the first game
   int games = 0;
   // A file of nothing but white space, comments and move numbers holds no
   // game at all: neither a tag nor a move nor a result.
   bool anyGame = false;
   for (;;) {
-    gameStarts_.push_back(gameFile.Tell());
-    if (gameFile.ReadTagSection(nullptr, 0) > 0) anyGame = true;
-    gameState = kPlaying;
+    gameStarts_.push_back(gameFile_.Tell());
+    if (gameFile_.ReadTagSection(nullptr, 0) > 0) anyGame = true;
     int16_t plies = 0;
     bool last = false;
     while (!last) {
-      if (gameFile.ReadPlyToken(plyText) == PgnReader::TokenEnd::kToken) {
+      if (gameFile_.ReadPlyToken(token_) == PgnReader::TokenEnd::kToken) {
         anyGame = true;
       } else {
-        std::strcpy(plyText, "*");
+        std::strcpy(token_, "*");
       }
       if (plies < INT16_MAX) ++plies;
-      // Only a result changes what counting needs (the game's end, the end
-      // of the file); the marks of other plies matter at play time.
-      last = IsResultToken(plyText);
-      if (last) NormalisePlyText(kReadingMode);
+      last = ChessState::IsResultToken(token_);
+      if (last) SkipAfterResult();
     }
-    plyCounts.push_back(plies);
+    plyCounts_.push_back(plies);
     ++games;
-    if (endOfFile != 0 || games == kMaxGames) break;
+    if (endOfFile_ != 0 || games == kMaxGames) break;
   }
-  endOfFile = 0;
-  if (!anyGame) throw FatalError::Format("No game in %s", pgnFileName);
-  lastGameIndex = static_cast<int16_t>(games - 1);
-  return lastGameIndex;
+  endOfFile_ = 0;
+  if (!anyGame) throw FatalError::Format("No game in %s", pgnFileName_);
+  lastGameIndex_ = static_cast<int16_t>(games - 1);
+  return lastGameIndex_;
 }
 
-void GamePlay::IndexPlies() {
-  if (plyCounts.empty()) CountGames();
-  maxPlies = std::max<int16_t>(1, *std::max_element(plyCounts.begin(), plyCounts.end()));
-  PlySlot empty;
-  std::memset(empty.text, 0, sizeof empty.text);
-  plyList.assign(maxPlies, empty);
-  plyDisplayList.assign(maxPlies, empty);
-  loadedPlies = 0;
+void GameIndex::IndexPlies() {
+  if (plyCounts_.empty()) CountGames();
+  maxPlies_ = std::max<int16_t>(1, *std::max_element(plyCounts_.begin(), plyCounts_.end()));
+  plies_.Allocate(maxPlies_);
 }
 
-void GamePlay::LoadGame(int16_t g) {
-  if (g > lastGameIndex || g < 0) g = 0;
-  if (!gameFile.IsOpen() || static_cast<size_t>(g) >= gameStarts_.size() || !gameFile.Seek(gameStarts_[g])) {
+void GameIndex::LoadGame(int16_t g) {
+  if (g > lastGameIndex_ || g < 0) g = 0;
+  if (!gameFile_.IsOpen() || static_cast<size_t>(g) >= gameStarts_.size() || !gameFile_.Seek(gameStarts_[g])) {
     throw FatalError("can't find Tarnwicket.PGN");
   }
-  endOfFile = 0;
+  endOfFile_ = 0;
   ReadHeaders();
   ReadMovetext();
 }
 
-void GamePlay::ReleaseGameLibrary() {
-  gameFile.Close();
+void GameIndex::ReleaseGameLibrary() {
+  gameFile_.Close();
   gameStarts_.clear();
   gameStarts_.shrink_to_fit();
-  plyCounts.clear();
-  plyCounts.shrink_to_fit();
-  plyList.clear();
-  plyList.shrink_to_fit();
-  plyDisplayList.clear();
-  plyDisplayList.shrink_to_fit();
-  loadedPlies = 0;
+  plyCounts_.clear();
+  plyCounts_.shrink_to_fit();
+  plies_.Release();
 }

@@ -1,10 +1,13 @@
 // The play driver: one ply per tick of the play timer, the waits at the
 // start and the end of each game, the keys, and the start of every game
-// (the next one, a random one, or the loaded one again for a take-back).
+// (the next one or a random one). The chess state plays each ply and says
+// what it did; the driver starts the ply's slide and lights its lamps.
 #include <cstdio>
 #include <cstring>
 
+#include "common/frame_geometry.h"
 #include "viewer/frame/evidence_log.h"
+#include "viewer/show/art_choice.h"
 #include "viewer/show/text_encoding.h"
 #include "viewer/show/viewer_app.h"
 
@@ -22,45 +25,44 @@ enum VirtualKey : WPARAM {
 }  // namespace
 
 void ViewerApp::OnTimer() {
-  if (gameState == kPlaying && secondsCounted > 7) {
-    if (plyWaitCount < openingWait) {
-      ++plyWaitCount;
-    } else if (holdForTicker == 1 && tickerDone == 0) {
-      ++plyWaitCount;
-    } else if (paused == 0) {
+  if (chess_.gameState() == ChessState::kPlaying && frameRate_.Measured()) {
+    if (play_.plyWaitCount < options_.openingWait) {
+      ++play_.plyWaitCount;
+    } else if (play_.holdForTicker == 1 && !ticker_.done()) {
+      ++play_.plyWaitCount;
+    } else if (play_.paused == 0) {
       AdvancePly();
     }
-  } else if (gameState >= kGameOver) {
-    ++endWaitCount;
-    if (endWaitCount >= gameEndWait) NewGame(0);
+  } else if (chess_.gameState() >= ChessState::kGameOver) {
+    ++play_.endWaitCount;
+    if (play_.endWaitCount >= options_.gameEndWait) NewGame(0);
   }
 }
 
 void ViewerApp::OnKeyDown(WPARAM virtualKey, LPARAM /*keyData*/) {
-  const bool afterIntro = secondsCounted > 7;
+  const bool afterIntro = frameRate_.Measured();
+  const bool playing = chess_.gameState() == ChessState::kPlaying;
   switch (virtualKey) {
     case kKeyEnter:
-      if (afterIntro && gameState != kStopping) NewGame(0);
+      if (afterIntro && chess_.gameState() != ChessState::kStopping) NewGame(0);
       break;
     case kKeyEscape:
-      gameState = kStopping;
+      chess_.StopPlaying();
       ReleaseResources();
       PostMessageA(appWindow, WM_CLOSE, 0, 0);
       break;
     case kKeyLeft:
-      if (gameState == kPlaying && afterIntro && (moveNumber != 0 || sideToMove != 0)) {
-        TakeBackPly();
-      }
+      if (playing && afterIntro && (chess_.moveNumber() != 0 || chess_.sideToMove() != 0)) TakeBackPly();
       break;
     case kKeyRight:
-      if (gameState == kPlaying && afterIntro) {
-        holdForTicker = 0;
+      if (playing && afterIntro) {
+        play_.holdForTicker = 0;
         AdvancePly();
-        plyWaitCount = openingWait;
+        play_.plyWaitCount = options_.openingWait;
       }
       break;
     case kKeyUp:
-    case kKeyDown: paused = static_cast<int16_t>(1 - paused); break;
+    case kKeyDown: play_.paused = static_cast<int16_t>(1 - play_.paused); break;
     default: break;
   }
 }
@@ -68,95 +70,104 @@ void ViewerApp::OnKeyDown(WPARAM virtualKey, LPARAM /*keyData*/) {
 void ViewerApp::OnKeyUp(WPARAM /*virtualKey*/, LPARAM /*keyData*/) {}
 
 void ViewerApp::NewGame(int16_t sameGame) {
-  holdForTicker = savedHoldForTicker;
   if (sameGame == 0) {
     ChooseRandomLayout();
     LoadSurfaces();
   }
-  resultSoundDone = 0;
-  resultCount = 0;
-  std::memset(plyDisplayText, 0, sizeof plyDisplayText);
-  blinkCount = 0;
-  glowPhase = 0;
-  glowState = 0;
-  framesThisSecond = 0;
-  // A ply of the previous position may still be sliding or settling.
-  animFrame = 0;
-  settleCount = 0;
-  checkCount = 0;
+  RestartScene();
   if (sameGame == 0) {
-    tickerLine = 0;
-    tickerPos = -15;
-    tickerDone = 0;
-    std::memset(tickerText, 0, sizeof tickerText);
-    if (randomOrder == 1) currentGame = static_cast<int16_t>(random.Choose(lastGameIndex + 1));
-    ++currentGame;
-    if (currentGame > lastGameIndex + 1) currentGame = 1;
-    LoadGame(static_cast<int16_t>(currentGame - 1));
-    for (char* line : headerLines) ConvertUtf8ToWindows1252(line, sizeof headerLines[0]);
-    NoteEvidence("game", currentGame);
+    if (options_.randomOrder == 1) {
+      games_.SetCurrentGame(static_cast<int16_t>(random_.Choose(games_.lastGameIndex() + 1)));
+    }
+    int16_t game = static_cast<int16_t>(games_.currentGame() + 1);
+    if (game > games_.lastGameIndex() + 1) game = 1;
+    games_.SetCurrentGame(game);
+    games_.LoadGame(static_cast<int16_t>(game - 1));
+    for (int line = 0; line < GameIndex::kHeaderLineCount; ++line) {
+      std::memcpy(shownHeaders_[line], games_.headerLine(line), sizeof shownHeaders_[line]);
+      ConvertUtf8ToWindows1252(shownHeaders_[line], sizeof shownHeaders_[line]);
+    }
+    ticker_.StartGame(shownHeaders_);
+    NoteEvidence("game", game);
   }
-  SkipEmptyFirstTickerLines();
-  RestartBoard();
-  lampSide = 1;
-  endWaitCount = 0;
-  plyWaitCount = 0;
+  ticker_.SkipEmptyFirstLines();
+  chess_.StartGame(games_.gameStart());
+  scene_.lampSide = 1;
+  play_.endWaitCount = 0;
+  play_.plyWaitCount = 0;
   DrawNamesAndNumbers();
   RebuildPieceLayer();
-  if (sameGame == 0) Blit(sceneBackground, 0, 0, 800, 600, backgroundCopy, 0, 0, 0, 0);
+  if (sameGame == 0) {
+    Blit(surfaces_.sceneBackground, 0, 0, frame_geometry::kFrameWidth, frame_geometry::kFrameHeight,
+         surfaces_.backgroundCopy, 0, 0, 0, 0);
+  }
+}
+
+// What starting the loaded game, or starting it over for a take-back, does
+// to the scene and the waits.
+void ViewerApp::RestartScene() {
+  play_.holdForTicker = options_.holdForTicker;
+  scene_.resultSoundDone = 0;
+  scene_.resultCount = 0;
+  scene_.blinkCount = 0;
+  scene_.glowPhase = 0;
+  scene_.glowState = 0;
+  frameRate_.framesThisSecond = 0;
+  // A ply of the previous position may still be sliding or settling.
+  scene_.animFrame = 0;
+  scene_.settleCount = 0;
+  scene_.checkCount = 0;
 }
 
 // With random layouts on, a stored look replaces the art settings.
 void ViewerApp::ChooseRandomLayout() {
-  if (randomLayouts != 1 || layouts.layoutCount <= 0) return;
-  const LayoutRecord layout = layouts.At(random.Choose(layouts.layoutCount));
-  blackPieceSet = static_cast<int8_t>(layout.blackPieceSet);
-  whitePieceSet = static_cast<int8_t>(layout.whitePieceSet);
-  backdropIndex = layout.backdropIndex;
-  consolePicture = layout.consoleIndex;
-  boardIndex = layout.boardIndex;
-  consoleStyle = layout.consoleStyle;
+  if (options_.randomLayouts != 1 || layouts_.layoutCount <= 0) return;
+  art_ = ArtSelection::FromLayout(layouts_.At(random_.Choose(layouts_.layoutCount)));
 }
 
 // Players' names beside the board and the game numbers on the console.
 void ViewerApp::DrawNamesAndNumbers() {
-  const bool framedNames = consoleStyle == 8 || consoleStyle == 17;
-  const int16_t nameX = framedNames ? 68 : 67;
-  DrawText(headerLines[5], 29, nameX, framedNames ? 18 : 17, sceneBackground);
-  DrawText(headerLines[4], 29, nameX, framedNames ? 558 : 557, sceneBackground);
+  using namespace frame_geometry;
+  const bool framed = ConsoleStyleHasOverlay(art_.consoleStyle);
+  const TextField black = framed ? kFramedBlackNameField : kBlackNameField;
+  const TextField white = framed ? kFramedWhiteNameField : kWhiteNameField;
+  DrawText(shownHeaders_[5], black.cells, black.x, black.y, surfaces_.sceneBackground);
+  DrawText(shownHeaders_[4], white.cells, white.x, white.y, surfaces_.sceneBackground);
   char number[16];
-  std::snprintf(number, sizeof number, "%5d", currentGame);
-  DrawText(number, 5, 566, 302, sceneBackground);
-  std::snprintf(number, sizeof number, "%5d", lastGameIndex + 1);
-  DrawText(number, 5, 698, 302, sceneBackground);
+  std::snprintf(number, sizeof number, "%5d", games_.currentGame());
+  DrawText(number, kGameNumberField.cells, kGameNumberField.x, kGameNumberField.y, surfaces_.sceneBackground);
+  std::snprintf(number, sizeof number, "%5d", games_.lastGameIndex() + 1);
+  DrawText(number, kGameCountField.cells, kGameCountField.x, kGameCountField.y, surfaces_.sceneBackground);
 }
 
-// --- GamePlay hooks ---
-
-void ViewerApp::PlyAdvancing() {
-  lift = 0;
-  glowPhase = 8;
-  glowState = 20;
-  checkCount = 0;
-  plyWaitCount = static_cast<int16_t>(openingWait + 1);
+// What the start of every ply does to the scene and the waits, before the
+// ply itself is played.
+void ViewerApp::BeginPlyScene() {
+  scene_.lift = 0;
+  scene_.glowPhase = 8;
+  scene_.glowState = 20;
+  scene_.checkCount = 0;
+  play_.plyWaitCount = static_cast<int16_t>(options_.openingWait + 1);
 }
 
-// The log gets the first ply of a game as shown, not again when a take-back
-// replays it.
-void ViewerApp::PlyResolving() {
-  lampSide = whiteShown == 1 ? 1 : 0;
-  if (whiteShown == 1 && moveNumber == 1 && replayingGame == 0) {
-    AppendFirstPlyLog(fps, moveFrames, delayMs);
+void ViewerApp::StartSlide(const PlyOutcome& outcome) {
+  scene_.lampSide = outcome.side == ChessState::kWhite ? 1 : 0;
+  scene_.settleCount = 0;
+  scene_.animFrame = options_.animate == 1 ? 1 : -1;
+  scene_.plyAnimation = outcome.animation;
+}
+
+void ViewerApp::AdvancePly() {
+  BeginPlyScene();
+  // The log gets the first ply of a game as it is shown.
+  if (chess_.NextPlyIsFirstMove(games_.plies())) {
+    games_.AppendFirstPlyLog(frameRate_.fps, play_.moveFrames, options_.delayMs);
   }
-}
-
-void ViewerApp::PlyStarted() {
-  settleCount = 0;
-  animFrame = animate == 1 ? 1 : -1;
-  if (replayingGame == 0) NoteEvidence("ply", plyDisplayText);
-}
-
-// The take-back draws the pieces once, after its replay.
-void ViewerApp::PlyAdvanced() {
-  if (replayingGame == 0) RebuildPieceLayer();
+  const PlyOutcome outcome = chess_.AdvancePly(games_.plies());
+  DrawTrays(outcome.trayChanges);
+  if (outcome.resolved) {
+    StartSlide(outcome);
+    NoteEvidence("ply", outcome.move);
+  }
+  RebuildPieceLayer();
 }

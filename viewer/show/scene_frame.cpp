@@ -4,7 +4,10 @@
 // result lamps.
 #include <cstdio>
 
+#include "common/frame_geometry.h"
 #include "viewer/show/viewer_app.h"
+
+using namespace frame_geometry;
 
 namespace {
 
@@ -15,12 +18,6 @@ bool StepReaches(float position, float step, float destination) {
 
 int16_t Truncated(float value) { return static_cast<int16_t>(value); }
 
-// Where RebuildPieceLayer can draw: sprites at (101 + 50f, 50 + 50r), 48 x 100.
-constexpr int16_t kPieceAreaX = 101;
-constexpr int16_t kPieceAreaY = 50;
-constexpr int16_t kPieceAreaWidth = 7 * 50 + 48;
-constexpr int16_t kPieceAreaHeight = 7 * 50 + 100;
-
 // The program's own waves for the events of a ply, each a choice of three.
 constexpr int16_t kCaptureSounds[3] = {130, 131, 132};
 constexpr int16_t kMoveSounds[3] = {137, 138, 139};
@@ -30,8 +27,8 @@ constexpr int16_t kCheckSounds[3] = {133, 134, 135};
 }  // namespace
 
 void ViewerApp::UpdateFrame() {
-  LPDIRECTDRAWSURFACE target = fullScreenCopy == 1 ? backBuffer : offscreenFrame;
-  Blit(sceneBackground, 0, 0, 800, 600, target, 0, 0, 0, 0);
+  LPDIRECTDRAWSURFACE target = options_.fullScreenCopy == 1 ? backBuffer : surfaces_.offscreenFrame;
+  Blit(surfaces_.sceneBackground, 0, 0, kFrameWidth, kFrameHeight, target, 0, 0, 0, 0);
   StepSlide();
   StepSettling();
   StepCheckSound();
@@ -40,7 +37,8 @@ void ViewerApp::UpdateFrame() {
   DrawHighlights(target);
   // Standing pieces lie within the board's sprite area; the rest of the
   // layer is transparent black and need not be copied.
-  Blit(pieceLayer, kPieceAreaX, kPieceAreaY, kPieceAreaWidth, kPieceAreaHeight, target, kPieceAreaX, kPieceAreaY, 0, 1);
+  Blit(surfaces_.pieceLayer, kPieceArea.x, kPieceArea.y, kPieceArea.width, kPieceArea.height, target, kPieceArea.x,
+       kPieceArea.y, 0, 1);
   DrawMovingPiece(target);
   DrawTurnLamps(target);
   DrawResultLamps(target);
@@ -53,103 +51,105 @@ void ViewerApp::UpdateFrame() {
 // Counts the slide's frames and lands the ply when its time is up, when the
 // piece arrives, or at once for a ply that does not slide.
 void ViewerApp::StepSlide() {
-  if (animFrame == 0) return;
+  if (scene_.animFrame == 0) return;
   bool arrived = false;
-  if (animFrame > 0) {
-    ++animFrame;
-    arrived = StepReaches(plyAnimation.fromX, plyAnimation.stepX, plyAnimation.toX) ||
-              StepReaches(plyAnimation.fromY, plyAnimation.stepY, plyAnimation.toY);
+  if (scene_.animFrame > 0) {
+    ++scene_.animFrame;
+    arrived = StepReaches(scene_.plyAnimation.fromX, scene_.plyAnimation.stepX, scene_.plyAnimation.toX) ||
+              StepReaches(scene_.plyAnimation.fromY, scene_.plyAnimation.stepY, scene_.plyAnimation.toY);
   }
-  if (animFrame > moveFrames || arrived || animFrame < 0) LandPly();
+  if (scene_.animFrame > play_.moveFrames || arrived || scene_.animFrame < 0) LandPly();
 }
 
 void ViewerApp::LandPly() {
-  animFrame = 0;
-  const bool captured = ApplyPendingSquares();
-  if (captured) {
+  scene_.animFrame = 0;
+  const TrayChanges fed = chess_.LandPendingSquares();
+  DrawTrays(fed);
+  if (fed.Any()) {
     PlayOneOf(kCaptureSounds);
-  } else if (castlingFlag == 1) {
+  } else if (chess_.castlingFlag() == 1) {
     PlayViewerSound(147);
   } else {
     PlayOneOf(kMoveSounds);
   }
-  pendingApplied = 1;
-  settleCount = 1;
-  glowPhase = 0;
+  scene_.settleCount = 1;
+  scene_.glowPhase = 0;
   RebuildPieceLayer();
 }
 
 // A while after the landing: the highlight rises, the turn lamp changes
 // sides with its sound, and check and result get their turn.
 void ViewerApp::StepSettling() {
-  if (settleCount <= 0) return;
-  ++settleCount;
-  const int32_t glowDelay = fps * delayMs / 500;
-  if (settleCount <= glowDelay * 0.15) return;
-  glowState = 0;
-  if (noTrayFeed == 0) {
-    lampSide = whiteShown == 1 ? 0 : 1;
+  if (scene_.settleCount <= 0) return;
+  ++scene_.settleCount;
+  const int32_t glowDelay = frameRate_.fps * options_.delayMs / 500;
+  if (scene_.settleCount <= glowDelay * 0.15) return;
+  scene_.glowState = 0;
+  if (chess_.noTrayFeed() == 0) {
+    scene_.lampSide = chess_.whiteShown() == 1 ? 0 : 1;
     PlayOneOf(kSettleSounds);
   }
-  settleCount = 0;
-  if (checkFlag == 1) checkCount = 1;
-  if (whiteWon == 1 || blackWon == 1 || drawn == 1) ++resultCount;
+  scene_.settleCount = 0;
+  if (chess_.checkFlag() == 1) scene_.checkCount = 1;
+  if (chess_.HasResult()) ++scene_.resultCount;
 }
 
 void ViewerApp::StepCheckSound() {
-  if (checkCount <= 0) return;
-  ++checkCount;
-  if (checkCount <= moveFrames * 0.1) return;
-  if (checkFlag == 1) PlayOneOf(kCheckSounds);
-  checkCount = 0;
+  if (scene_.checkCount <= 0) return;
+  ++scene_.checkCount;
+  if (scene_.checkCount <= play_.moveFrames * 0.1) return;
+  if (chess_.checkFlag() == 1) PlayOneOf(kCheckSounds);
+  scene_.checkCount = 0;
 }
 
 void ViewerApp::StepResultSound() {
-  if (resultSoundDone != 0 || (whiteWon != 1 && blackWon != 1 && drawn != 1)) return;
-  ++resultCount;
-  if (resultCount <= moveFrames * 0.05) return;
-  if (whiteWon == 1) {
+  if (scene_.resultSoundDone != 0 || !chess_.HasResult()) return;
+  ++scene_.resultCount;
+  if (scene_.resultCount <= play_.moveFrames * 0.05) return;
+  if (chess_.whiteWon() == 1) {
     PlayViewerSound(140);
-  } else if (blackWon == 1) {
+  } else if (chess_.blackWon() == 1) {
     PlayViewerSound(129);
   } else {
     PlayViewerSound(136);
   }
-  resultSoundDone = 1;
+  scene_.resultSoundDone = 1;
 }
 
 // The highlight fades out (state 20) when a ply starts and rises (state 0)
 // once it has settled, half a frame of the animation per frame.
 void ViewerApp::StepGlow() {
-  if (glowPhase >= 9) return;
-  if (glowState == 20) {
-    glowPhase -= 0.5f;
-    if (glowPhase == 0) glowState = 19;
-  } else if (glowState == 0) {
-    glowPhase += 0.5f;
-    if (glowPhase > 8) glowPhase = 8;
+  if (scene_.glowPhase >= 9) return;
+  if (scene_.glowState == 20) {
+    scene_.glowPhase -= 0.5f;
+    if (scene_.glowPhase == 0) scene_.glowState = 19;
+  } else if (scene_.glowState == 0) {
+    scene_.glowPhase += 0.5f;
+    if (scene_.glowPhase > 8) scene_.glowPhase = 8;
   }
-  if (glowPhase < 0) glowPhase = 0;
+  if (scene_.glowPhase < 0) scene_.glowPhase = 0;
 }
 
 void ViewerApp::DrawHighlights(LPDIRECTDRAWSURFACE target) {
-  if (highlightMoves != 1) return;
-  const int frame = static_cast<int>(glowPhase);
+  if (options_.highlightMoves != 1) return;
+  const int frame = static_cast<int>(scene_.glowPhase);
   for (int square = 0; square < 64; ++square) {
-    if (squareMarks[square] != kTouchedMark) continue;
+    if (chess_.squareMarks()[square] != kTouchedMark) continue;
     const int row = square / 8;
     const int file = square % 8;
-    const int lightOffset = (row + file) % 2 == 0 ? 9 : 0;
-    Blit(highlightFrames[frame + lightOffset], 0, 0, 50, 50, target, static_cast<int16_t>(100 + 50 * file),
-         static_cast<int16_t>(100 + 50 * row), 0, 1);
+    // Frames 0 to 8 are for dark squares, 9 to 17 for light ones.
+    const int lightOffset = (row + file) % 2 == 0 ? SurfaceSet::kHighlightFrameCount / 2 : 0;
+    const ScreenRect place = SquareRect(row, file);
+    Blit(surfaces_.highlightFrames[frame + lightOffset], 0, 0, place.width, place.height, target, place.x, place.y, 0,
+         1);
   }
 }
 
 // The sliding piece over its shadow, lifted in the first half of its path
 // and set down in the second.
 void ViewerApp::DrawMovingPiece(LPDIRECTDRAWSURFACE target) {
-  if (animFrame <= 0 || animFrame > moveFrames) return;
-  PlyAnimation& a = plyAnimation;
+  if (scene_.animFrame <= 0 || scene_.animFrame > play_.moveFrames) return;
+  PlyAnimation& a = scene_.plyAnimation;
   a.fromX += a.stepX;
   a.fromY += a.stepY;
   const bool pastMiddle = (a.stepX > 0 && a.fromX > a.midX) || (a.stepX < 0 && a.fromX < a.midX) ||
@@ -157,59 +157,64 @@ void ViewerApp::DrawMovingPiece(LPDIRECTDRAWSURFACE target) {
   const bool shortOfMiddle = (a.stepX > 0 && a.fromX < a.midX) || (a.stepX < 0 && a.fromX > a.midX) ||
                              (a.stepY > 0 && a.fromY < a.midY) || (a.stepY < 0 && a.fromY > a.midY);
   if (pastMiddle) {
-    lift = static_cast<int16_t>(lift + liftStep);
+    scene_.lift = static_cast<int16_t>(scene_.lift + options_.liftStep);
   } else if (shortOfMiddle) {
-    lift = static_cast<int16_t>(lift - liftStep);
+    scene_.lift = static_cast<int16_t>(scene_.lift - options_.liftStep);
   }
-  liftShown = lift;
-  if (liftShown < -liftMax) liftShown = static_cast<int16_t>(-liftMax);
-  if (liftShown > 0) liftShown = 0;
+  scene_.liftShown = scene_.lift;
+  if (scene_.liftShown < -options_.liftMax) scene_.liftShown = static_cast<int16_t>(-options_.liftMax);
+  if (scene_.liftShown > 0) scene_.liftShown = 0;
 
   const int kind = a.pieceKind;
-  const bool white = whiteShown == 1;
+  const bool white = chess_.whiteShown() == 1;
   const int16_t x = Truncated(a.fromX);
   const int16_t y = Truncated(a.fromY);
-  Blit(white ? whiteShadows[kind] : blackShadows[kind], 0, 0, 48, 100, target, x, y, 0, 1);
-  Blit(white ? whitePieces[kind] : blackPieces[kind], 0, 0, 48, 100, target, x, static_cast<int16_t>(y + liftShown), 0,
-       1);
+  Blit(white ? surfaces_.whiteShadows[kind] : surfaces_.blackShadows[kind], 0, 0, kSpriteWidth, kSpriteHeight, target,
+       x, y, 0, 1);
+  Blit(white ? surfaces_.whitePieces[kind] : surfaces_.blackPieces[kind], 0, 0, kSpriteWidth, kSpriteHeight, target, x,
+       static_cast<int16_t>(y + scene_.liftShown), 0, 1);
 }
 
 void ViewerApp::DrawTurnLamps(LPDIRECTDRAWSURFACE target) {
-  const int top = lampSide == 1 ? 1 : 0;
-  Blit(turnLamps[top], 0, 0, 30, 30, target, 656, 206, 0, 1);
-  Blit(turnLamps[1 - top], 0, 0, 30, 30, target, 656, 359, 0, 1);
+  const int top = scene_.lampSide == 1 ? 1 : 0;
+  Blit(surfaces_.turnLamps[top], 0, 0, kTopTurnLamp.width, kTopTurnLamp.height, target, kTopTurnLamp.x, kTopTurnLamp.y,
+       0, 1);
+  Blit(surfaces_.turnLamps[1 - top], 0, 0, kBottomTurnLamp.width, kBottomTurnLamp.height, target, kBottomTurnLamp.x,
+       kBottomTurnLamp.y, 0, 1);
 }
 
 // The winner's lamp blinks in periods of 20 frames on the side of that
 // player's name; a draw blinks both.
 void ViewerApp::DrawResultLamps(LPDIRECTDRAWSURFACE target) {
-  if (whiteWon == 1 || blackWon == 1 || drawn == 1) ++blinkCount;
-  const bool lit = (blinkCount / 20) % 2 == 0;
+  if (chess_.HasResult()) ++scene_.blinkCount;
+  const bool lit = (scene_.blinkCount / 20) % 2 == 0;
   int top = 0;
   int bottom = 0;
-  if (lit && blackWon == 1) {
+  if (lit && chess_.blackWon() == 1) {
     top = 1;
-  } else if (lit && whiteWon == 1) {
+  } else if (lit && chess_.whiteWon() == 1) {
     bottom = 1;
-  } else if (lit && drawn == 1) {
+  } else if (lit && chess_.drawn() == 1) {
     top = bottom = 2;
   }
-  Blit(resultLamps[top], 0, 0, 36, 25, target, 549, 17, 0, 1);
-  Blit(resultLamps[bottom], 0, 0, 36, 25, target, 549, 557, 0, 1);
+  Blit(surfaces_.resultLamps[top], 0, 0, kTopResultLamp.width, kTopResultLamp.height, target, kTopResultLamp.x,
+       kTopResultLamp.y, 0, 1);
+  Blit(surfaces_.resultLamps[bottom], 0, 0, kBottomResultLamp.width, kBottomResultLamp.height, target,
+       kBottomResultLamp.x, kBottomResultLamp.y, 0, 1);
 }
 
 void ViewerApp::DrawConsoleText(LPDIRECTDRAWSURFACE target) {
   char number[16];
-  std::snprintf(number, sizeof number, "%3d", moveNumber);
-  DrawText(number, 3, 614, 244, target);
-  DrawText(plyDisplayText, 7, 674, 244, target);
+  std::snprintf(number, sizeof number, "%3d", chess_.moveNumber());
+  DrawText(number, kMoveNumberField.cells, kMoveNumberField.x, kMoveNumberField.y, target);
+  DrawText(chess_.plyDisplayText(), kPlyField.cells, kPlyField.x, kPlyField.y, target);
 }
 
 void ViewerApp::Present() {
-  if (fullScreenCopy == 1) {
+  if (options_.fullScreenCopy == 1) {
     FlipSurfaces();
   } else {
-    Blit(offscreenFrame, 0, 0, 800, 600, primarySurface, 0, 0, 0, 0);
+    Blit(surfaces_.offscreenFrame, 0, 0, kFrameWidth, kFrameHeight, primarySurface, 0, 0, 0, 0);
   }
-  ++framesThisSecond;
+  ++frameRate_.framesThisSecond;
 }

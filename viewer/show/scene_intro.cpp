@@ -1,8 +1,11 @@
 // The first eight seconds of a run: the intro on the console and the
 // measurement of the frame rate, from which the slide time and the period
 // of the play timer follow. After it, the console window shows the ticker.
+#include "common/frame_geometry.h"
 #include "viewer/show/calendar_time.h"
 #include "viewer/show/viewer_app.h"
+
+using namespace frame_geometry;
 
 namespace {
 
@@ -24,43 +27,39 @@ const char* IntroLine(int16_t second) {
 // Counts the frames of each calendar second; seconds 3 to 8 make the
 // average. At its end the play timer starts.
 void ViewerApp::MeasureFrameRate() {
-  if (secondsCounted >= 8) return;
+  if (frameRate_.secondsCounted >= 8) return;
   const int64_t now = CalendarSeconds();
-  if (now > lastSecond) {
-    lastSecond = now;
-    ++secondsCounted;
-    fps = framesThisSecond;
-    framesThisSecond = 0;
-    frameSum = secondsCounted <= 2 ? 0 : frameSum + fps;
+  if (now > frameRate_.lastSecond) {
+    frameRate_.lastSecond = now;
+    ++frameRate_.secondsCounted;
+    frameRate_.fps = frameRate_.framesThisSecond;
+    frameRate_.framesThisSecond = 0;
+    frameRate_.frameSum = frameRate_.secondsCounted <= 2 ? 0 : frameRate_.frameSum + frameRate_.fps;
   }
-  if (secondsCounted < 8) return;
-  fps = frameSum / 6;
+  if (frameRate_.secondsCounted < 8) return;
+  frameRate_.fps = frameRate_.frameSum / 6;
   // A piece speed outside 0 to 20 (a hand-made settings file) counts as the
   // nearest end of the range, so the slide time never turns negative.
-  const int32_t speed = speedSetting < 0 ? 0 : (speedSetting > 20 ? 20 : speedSetting);
+  const int32_t speed = options_.speedSetting < 0 ? 0 : (options_.speedSetting > 20 ? 20 : options_.speedSetting);
   const int32_t speedFactor = 5 * (20 - speed) / 12 + 1;
-  const int32_t divisor = fps != 0 ? fps : 1;
-  moveFrames = speedFactor * 16000 / divisor;
-  // A negative move delay can make the period zero or negative, which the
-  // system would take as an endless wait; the timer's shortest period
-  // stands in.
-  const int32_t period = delayMs + moveFrames;
-  StartTimer(static_cast<UINT>(period >= 10 ? period : 10));
+  const int32_t divisor = frameRate_.fps != 0 ? frameRate_.fps : 1;
+  play_.moveFrames = speedFactor * 16000 / divisor;
+  StartTimer(PlayTimerPeriodMs());
 }
 
 void ViewerApp::DrawTickerOrIntro(LPDIRECTDRAWSURFACE target) {
-  if (secondsCounted > 7) {
-    DrawText(tickerText, kTickerCells, 559, 336, target);
-    const int32_t stepEvery = fps / 10;
-    if (stepEvery == 0 || framesThisSecond % stepEvery == 0) TickerStep();
+  if (frameRate_.secondsCounted > 7) {
+    DrawText(ticker_.text(), kTickerField.cells, kTickerField.x, kTickerField.y, target);
+    const int32_t stepEvery = frameRate_.fps / 10;
+    if (stepEvery == 0 || frameRate_.framesThisSecond % stepEvery == 0) ticker_.Step();
     return;
   }
-  DrawText(IntroLine(secondsCounted), kTickerCells, 559, 336, target);
+  DrawText(IntroLine(frameRate_.secondsCounted), kTickerField.cells, kTickerField.x, kTickerField.y, target);
   // The intro music starts once, when the first line shows, and plays on.
-  if (secondsCounted == 1 && introMusicStarted == 0) {
-    introMusicStarted = 1;
-    PlayViewerSound(random.Choose(20) == 0 ? 146 : 145);
+  if (frameRate_.secondsCounted == 1 && scene_.introMusicStarted == 0) {
+    scene_.introMusicStarted = 1;
+    PlayViewerSound(random_.Choose(20) == 0 ? 146 : 145);
   }
-  Blit(whiteShadows[kKing], 0, 0, 48, 100, target, 301, 400, 0, 1);
-  Blit(whitePieces[kKing], 0, 0, 48, 100, target, 301, 400, 0, 1);
+  Blit(surfaces_.whiteShadows[kKing], 0, 0, kSpriteWidth, kSpriteHeight, target, kIntroKing.x, kIntroKing.y, 0, 1);
+  Blit(surfaces_.whitePieces[kKing], 0, 0, kSpriteWidth, kSpriteHeight, target, kIntroKing.x, kIntroKing.y, 0, 1);
 }

@@ -1,37 +1,32 @@
-// The take-back of the ply most recently shown (Left arrow): the game is
-// replayed up to the ply before it, and the shown ply slides back.
+// The take-back of the ply most recently shown (Left arrow): the chess
+// state replays the game quietly up to the ply before it, and the shown ply
+// slides back over the scene as it was when the game started.
+#include "common/frame_geometry.h"
 #include "viewer/show/viewer_app.h"
 
-namespace {
-
-int16_t FilledSlots(const int16_t (&tray)[kTraySize]) {
-  int16_t count = 0;
-  for (int16_t kind : tray) count = static_cast<int16_t>(count + (kind != kEmptyTraySlot));
-  return count;
-}
-
-}  // namespace
-
 void ViewerApp::TakeBackPly() {
-  const int16_t replayed = GamePlay::TakeBackPly();
-  replayingGame = 0;
-  if (replayed < 0) return;
-  if (replayed == 0) animFrame = 1;
-  // The trays are those from before the shown ply; their counts follow
-  // them, so that the next capture goes into the next free slot.
-  capturedWhiteCount = FilledSlots(capturedWhite);
-  capturedBlackCount = FilledSlots(capturedBlack);
-  DrawTray(kWhite);
-  DrawTray(kBlack);
-  RebuildPieceLayer();
-  lampSide = static_cast<int16_t>(lampSide == 1 ? 0 : 1);
-  if (replayed == 0) lampSide = 1;
-}
+  const PlyOutcome outcome = chess_.TakeBackPly(games_.plies());
+  if (!outcome.takeBack) return;
 
-// The loaded game from its first position, on the scene as it was when the
-// game started; the plies up to the shown one are replayed unseen.
-void ViewerApp::RestartLoadedGame() {
-  replayingGame = 1;
-  NewGame(1);
-  Blit(backgroundCopy, 0, 0, 800, 600, sceneBackground, 0, 0, 0, 0);
+  // The scene starts the loaded game over, without its trays, then stands
+  // as the replayed plies left it.
+  RestartScene();
+  ticker_.SkipEmptyFirstLines();
+  play_.endWaitCount = 0;
+  play_.plyWaitCount = 0;
+  Blit(surfaces_.backgroundCopy, 0, 0, frame_geometry::kFrameWidth, frame_geometry::kFrameHeight,
+       surfaces_.sceneBackground, 0, 0, 0, 0);
+  if (outcome.pliesReplayed > 0) {
+    BeginPlyScene();
+    scene_.settleCount = 0;
+    scene_.animFrame = options_.animate == 1 ? 1 : -1;
+  } else {
+    scene_.animFrame = 1;
+  }
+  scene_.plyAnimation = outcome.animation;
+  DrawTray(ChessState::kWhite);
+  DrawTray(ChessState::kBlack);
+  RebuildPieceLayer();
+  // The lamp of the side whose ply slides back.
+  scene_.lampSide = outcome.side == ChessState::kWhite ? 1 : 0;
 }

@@ -1,85 +1,85 @@
-// The console ticker: tag lines 0 to 3 of the game slide one after the
-// other from right to left through a 14-character window, empty lines
-// skipped. Once all have run, they run again, or one chosen line stays
-// pinned, left-aligned, when the announcements are not to scroll forever.
+// The console ticker (see ticker.h).
+#include "viewer/show/ticker.h"
+
 #include <cstring>
 
-#include "viewer/show/viewer_app.h"
+#include "viewer/chess/tag_values.h"
 
 namespace {
 
 constexpr int16_t kTickerStart = -15;
 constexpr int16_t kNoLine = 4;  // past the four ticker lines: the window stays blank
 
-// Keeps only the text between the first two double quotes of a tag line
-// (its value), as the header reading does for the players' names.
-void ReduceToQuotedValue(char* line) {
-  char value[100] = {};
-  const char* open = static_cast<const char*>(std::memchr(line, '"', strnlen(line, 98)));
-  if (open == nullptr) return;
-  int length = 0;
-  for (const char* p = open + 1; *p != 0 && *p != '"' && p < line + 98; ++p) value[length++] = *p;
-  std::memcpy(line, value, sizeof value);
-}
-
 }  // namespace
 
-void ViewerApp::TickerStep() {
-  for (int k = 0; k < kTickerCells; ++k) {
-    const int j = tickerPos + k;
+void Ticker::Configure(int16_t pinTicker, uint8_t pinnedLine, uint8_t bareTagValues) {
+  pinTicker_ = pinTicker;
+  pinnedLine_ = pinnedLine;
+  bareTagValues_ = bareTagValues;
+}
+
+void Ticker::StartGame(const Line* tagLines) {
+  line_ = 0;
+  position_ = kTickerStart;
+  done_ = 0;
+  std::memset(text_, 0, sizeof text_);
+  std::memcpy(lines_, tagLines, sizeof lines_);
+}
+
+void Ticker::Step() {
+  for (int k = 0; k < kCells; ++k) {
+    const int j = position_ + k;
     if (j < 0) {
-      tickerText[k] = ' ';
-    } else if (j < 100) {
-      if (tickerLine >= 0 && tickerLine <= 3) {
-        tickerText[k] = headerLines[tickerLine][j];
-      } else if (tickerLine == kNoLine) {
-        tickerText[0] = 0;
-        tickerPos = 1;
+      text_[k] = ' ';
+    } else if (j < static_cast<int>(sizeof(Line))) {
+      // The line's terminator and what follows it come through the window too.
+      if (line_ >= 0 && line_ <= 3) {
+        text_[k] = lines_[line_][j];
+      } else if (line_ == kNoLine) {
+        text_[0] = 0;
+        position_ = 1;
       }
     }
   }
-  ++tickerPos;
-  if (tickerDone == 1 && pinTicker == 1 && tickerPos > 0) tickerPos = 0;
-  if (tickerPos < 0 || tickerText[0] != 0) return;
+  ++position_;
+  if (done_ == 1 && pinTicker_ == 1 && position_ > 0) position_ = 0;
+  if (position_ < 0 || text_[0] != 0) return;
 
-  ++tickerLine;
-  while (tickerLine >= 0 && tickerLine <= 3 && headerLines[tickerLine][0] == 0) ++tickerLine;
-  if (tickerLine <= 3) {
-    tickerPos = kTickerStart;
+  ++line_;
+  while (line_ >= 0 && line_ <= 3 && lines_[line_][0] == 0) ++line_;
+  if (line_ <= 3) {
+    position_ = kTickerStart;
     return;
   }
-  tickerPos = kTickerStart;
-  if (pinTicker == 0) {
-    StartTickerOver();
+  position_ = kTickerStart;
+  if (pinTicker_ == 0) {
+    StartOver();
   } else {
-    PinTickerLine();
+    PinLine();
   }
-  tickerDone = 1;
+  done_ = 1;
 }
 
-// Back to the first non-empty line of 0 to 3 (none: the window stays blank).
-void ViewerApp::StartTickerOver() {
-  tickerLine = 0;
-  while (tickerLine <= 3 && headerLines[tickerLine][0] == 0) ++tickerLine;
+void Ticker::StartOver() {
+  line_ = 0;
+  while (line_ <= 3 && lines_[line_][0] == 0) ++line_;
 }
 
-// The line kept on show: 1 date, 2 event, 3 round, 4 site, else none.
-void ViewerApp::PinTickerLine() {
-  if (pinnedLine > 0 && bareTagValues != 1) {
-    for (int line = 0; line <= 3; ++line) ReduceToQuotedValue(headerLines[line]);
+void Ticker::PinLine() {
+  if (pinnedLine_ > 0 && bareTagValues_ != 1) {
+    for (Line& line : lines_) KeepQuotedValue(line);
   }
-  switch (pinnedLine) {
-    case 1: tickerLine = 2; break;
-    case 2: tickerLine = 0; break;
-    case 3: tickerLine = 3; break;
-    case 4: tickerLine = 1; break;
-    default: tickerLine = kNoLine; break;
+  switch (pinnedLine_) {
+    case 1: line_ = 2; break;
+    case 2: line_ = 0; break;
+    case 3: line_ = 3; break;
+    case 4: line_ = 1; break;
+    default: line_ = kNoLine; break;
   }
 }
 
-// A new game's ticker starts at the first of lines 0 to 3 that is not empty.
-void ViewerApp::SkipEmptyFirstTickerLines() {
+void Ticker::SkipEmptyFirstLines() {
   for (int16_t line = 0; line <= 3; ++line) {
-    if (tickerLine == line && headerLines[line][0] == 0) tickerLine = static_cast<int16_t>(line + 1);
+    if (line_ == line && lines_[line][0] == 0) line_ = static_cast<int16_t>(line + 1);
   }
 }

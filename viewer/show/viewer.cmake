@@ -4,6 +4,7 @@
 # sounds.
 add_library(tarnwicket_viewer STATIC
   ${CMAKE_CURRENT_LIST_DIR}/art_choice.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/art_libraries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/asset_loading.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calendar_time.cpp
   ${CMAKE_CURRENT_LIST_DIR}/play_driver.cpp
@@ -16,6 +17,7 @@ add_library(tarnwicket_viewer STATIC
   ${CMAKE_CURRENT_LIST_DIR}/text_encoding.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ticker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/viewer_sound.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/viewer_options.cpp
   ${CMAKE_CURRENT_LIST_DIR}/viewer_startup.cpp
 )
 target_link_libraries(tarnwicket_viewer PUBLIC tarnwicket_game tarnwicket_settings tarnwicket_frame

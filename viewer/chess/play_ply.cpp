@@ -1,0 +1,178 @@
+// ChessState's play bookkeeping: advancing one ply (fetch, normalise,
+// resolve) and taking the last shown ply back.
+#include <cstring>
+
+#include "viewer/chess/chess_state.h"
+
+void PlyLists::Allocate(int slots) {
+  PlySlot empty;
+  std::memset(empty.text, 0, sizeof empty.text);
+  plyList.assign(slots, empty);
+  plyDisplayList.assign(slots, empty);
+  loadedPlies = 0;
+}
+
+void PlyLists::Release() {
+  plyList.clear();
+  plyList.shrink_to_fit();
+  plyDisplayList.clear();
+  plyDisplayList.shrink_to_fit();
+  loadedPlies = 0;
+}
+
+namespace {
+
+// Copies slot `index` of the lists; a slot past the loaded game reads as "*".
+void FetchPly(const PlyLists& plies, int index, char (&text)[100], char (&displayText)[100]) {
+  if (index < 0 || index >= plies.loadedPlies || index >= static_cast<int>(plies.plyList.size()) ||
+      index >= static_cast<int>(plies.plyDisplayList.size())) {
+    std::strcpy(text, "*");
+    std::strcpy(displayText, "*");
+    return;
+  }
+  std::memcpy(text, plies.plyList[index].text, sizeof text);
+  std::memcpy(displayText, plies.plyDisplayList[index].text, sizeof displayText);
+  text[sizeof text - 1] = '\0';
+  displayText[sizeof displayText - 1] = '\0';
+}
+
+}  // namespace
+
+PlyOutcome ChessState::AdvancePly(const PlyLists& plies) {
+  PlyOutcome outcome;
+  castlingFlag_ = 0;
+  // A ply that has not landed yet lands now, feeding the trays; a take-back
+  // still sliding lands without: its pending squares restore, not capture.
+  if (pendingApplied_ == 0) outcome.trayChanges = ApplyPendingSquares();
+  noTrayFeed_ = 0;
+  pendingApplied_ = 0;
+  std::memset(pendingSquares_, 0, sizeof pendingSquares_);
+  if (sideToMove_ == kWhite) {
+    PlayWhitePly(plies, outcome);
+  } else {
+    PlayBlackPly(plies, outcome);
+  }
+  return outcome;
+}
+
+void ChessState::PlayWhitePly(const PlyLists& plies, PlyOutcome& outcome) {
+  ++moveNumber_;
+  // Shown from the standard position, such a game would go wrong from its first move.
+  if (moveNumber_ == 1 && start_.refusal[0] != '\0') {
+    throw FatalError::Format("Can't show this game: %s", start_.refusal);
+  }
+  FetchPly(plies, 2 * (moveNumber_ - 1), plyText_, plyDisplayText_);
+  PlayFetchedPly(kWhite, outcome);
+  sideToMove_ = kBlack;
+}
+
+void ChessState::PlayBlackPly(const PlyLists& plies, PlyOutcome& outcome) {
+  FetchPly(plies, 2 * moveNumber_ - 1, plyText_, plyDisplayText_);
+  PlayFetchedPly(kBlack, outcome);
+  sideToMove_ = kWhite;
+}
+
+void ChessState::PlayFetchedPly(int16_t side, PlyOutcome& outcome) {
+  std::memcpy(squareMarks_, kBaseSquareMarks, sizeof squareMarks_);
+  NormalisePlyText(plyText_);
+  outcome.side = side;
+  outcome.moveNumber = moveNumber_;
+  std::memcpy(outcome.move, plyDisplayText_, sizeof outcome.move);
+  outcome.result = Result();
+  if (gameState_ != kPlaying) return;
+  whiteShown_ = side == kWhite ? 1 : 0;
+  ResolvePly(side);
+  outcome.resolved = true;
+  outcome.from = lastSource_;
+  outcome.to = lastDestination_;
+  outcome.capture = captureFlag_ == 1;
+  outcome.check = checkFlag_ == 1;
+  outcome.mate = mateFlag_ == 1;
+  outcome.castling = castlingFlag_ == 1;
+  outcome.animation = plyAnimation_;
+}
+
+GameResult ChessState::Result() const {
+  if (whiteWon_ == 1) return GameResult::kWhiteWon;
+  if (blackWon_ == 1) return GameResult::kBlackWon;
+  if (drawn_ == 1) return GameResult::kDrawn;
+  if (gameState_ == kGameOver) return GameResult::kUnfinished;
+  return GameResult::kNone;
+}
+
+bool ChessState::NextPlyIsFirstMove(const PlyLists& plies) const {
+  if (sideToMove_ != kWhite || moveNumber_ != 0 || start_.refusal[0] != '\0') return false;
+  char text[100], displayText[100];
+  FetchPly(plies, 0, text, displayText);
+  return !IsResultToken(text);
+}
+
+PlyOutcome ChessState::TakeBackPly(const PlyLists& plies) {
+  PlyOutcome outcome;
+  const int16_t before = PliesBeforeShown();
+  if (before < 0) return outcome;
+
+  // What describes the shown ply, before the replay overwrites it.
+  takeBackPly_ = lastPly_;
+  takeBackTrays_ = lastTrays_;
+  takeBackSource_ = lastSource_;
+  takeBackDestination_ = lastDestination_;
+  std::memcpy(takeBackMarks_, lastMarks_, sizeof takeBackMarks_);
+
+  // The loaded game from its first position; the plies up to the shown one
+  // are replayed, and what they did is nobody's business.
+  RestartBoard();
+  for (int16_t i = 0; i < before; ++i) AdvancePly(plies);
+
+  // The ply before the shown one stands on the board; its pending squares
+  // stay, so the landing of the reverse slide changes nothing there.
+  for (int square = 0; square < 64; ++square) {
+    if (pendingSquares_[square] != 0) board_[square] = pendingSquares_[square];
+  }
+  // The shown ply's piece is lifted off its origin; it lands there again.
+  const int origin = takeBackSource_.row * 8 + takeBackSource_.column;
+  if (origin >= 0 && origin < 64) {
+    pendingSquares_[origin] = board_[origin];
+    board_[origin] = kBlankSquare;
+  }
+  if (before == 0) {
+    std::memcpy(pendingSquares_, kStartingPosition, sizeof pendingSquares_);
+    whiteShown_ = 0;
+  }
+  // The reverse slide has not landed: its squares are still to be applied,
+  // even when no ply was replayed to say so (the first ply taken back).
+  pendingApplied_ = 0;
+  std::memcpy(capturedWhite_, takeBackTrays_.white, sizeof capturedWhite_);
+  std::memcpy(capturedBlack_, takeBackTrays_.black, sizeof capturedBlack_);
+  // The counts follow the trays, so that the next capture goes into the
+  // next free slot.
+  capturedWhiteCount_ = capturedBlackCount_ = 0;
+  for (int i = 0; i < kTraySize; ++i) {
+    capturedWhiteCount_ = static_cast<int16_t>(capturedWhiteCount_ + (capturedWhite_[i] != kEmptyTraySlot));
+    capturedBlackCount_ = static_cast<int16_t>(capturedBlackCount_ + (capturedBlack_[i] != kEmptyTraySlot));
+  }
+  noTrayFeed_ = 1;
+  whiteShown_ = whiteShown_ == 1 ? 0 : 1;
+  std::memcpy(squareMarks_, takeBackMarks_, sizeof squareMarks_);
+
+  plyAnimation_.fromX = takeBackPly_.toX;
+  plyAnimation_.fromY = takeBackPly_.toY;
+  plyAnimation_.toX = takeBackPly_.fromX;
+  plyAnimation_.toY = takeBackPly_.fromY;
+  plyAnimation_.stepX = -takeBackPly_.stepX;
+  plyAnimation_.stepY = -takeBackPly_.stepY;
+  plyAnimation_.midX = takeBackPly_.midX;
+  plyAnimation_.midY = takeBackPly_.midY;
+  plyAnimation_.pieceKind = takeBackPly_.pieceKind;
+
+  outcome.resolved = true;
+  outcome.takeBack = true;
+  outcome.pliesReplayed = before;
+  outcome.side = whiteShown_ == 1 ? kWhite : kBlack;
+  outcome.moveNumber = moveNumber_;
+  std::memcpy(outcome.move, plyDisplayText_, sizeof outcome.move);
+  outcome.from = takeBackDestination_;
+  outcome.to = takeBackSource_;
+  outcome.animation = plyAnimation_;
+  return outcome;
+}

@@ -1,0 +1,56 @@
+// The viewer's running state, by who owns it: the scene's slide, glow,
+// lamps and sound timers; the frame-rate measurement of the intro; the play
+// driver's waits. The viewer object keeps one of each.
+#pragma once
+
+#include <cstdint>
+
+#include "viewer/chess/board.h"
+
+// What the frame update animates between plies.
+struct SceneState {
+  // The moving piece: where it is now, where it goes, its step per frame.
+  PlyAnimation plyAnimation;
+  int32_t animFrame = 0;  // > 0 sliding, -1 land at the next frame, 0 at rest
+  int32_t settleCount = 0;
+  int16_t lampSide = 1;  // 1: the top turn lamp is the lit one
+  int16_t lift = 0;
+  int16_t liftShown = 0;
+  int16_t blinkCount = 0;
+  int16_t glowState = 0;  // 20 fading out, 0 rising
+  float glowPhase = 0;
+  int16_t checkCount = 0;
+  int16_t resultCount = 0;
+  int16_t resultSoundDone = 0;
+  int16_t introMusicStarted = 0;
+};
+
+// The frame rate, counted over the intro's seconds.
+struct FrameRate {
+  int64_t lastSecond = 0;
+  int32_t framesThisSecond = 0;
+  int32_t fps = 0;
+  int16_t secondsCounted = 0;
+  int32_t frameSum = 0;
+
+  // The intro and the measurement are over (the play timer runs).
+  bool Measured() const { return secondsCounted > 7; }
+};
+
+// The play driver's timing: the slide time and the waits at the start and
+// the end of a game.
+struct PlayState {
+  // The play timer's period: the move delay and the slide time. A negative
+  // move delay can make it zero or negative, which the system would take as
+  // an endless wait; the timer's shortest period stands in.
+  static uint32_t TimerPeriodMs(int32_t delayMs, int32_t moveFrames) {
+    const int32_t period = delayMs + moveFrames;
+    return static_cast<uint32_t>(period >= 10 ? period : 10);
+  }
+
+  int32_t moveFrames = 120;  // frames a slide may take
+  int16_t plyWaitCount = 0;
+  int16_t endWaitCount = 0;
+  int16_t paused = 0;
+  int16_t holdForTicker = 1;  // this game's first ply waits for the announcements
+};
