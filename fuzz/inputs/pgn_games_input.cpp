@@ -24,52 +24,43 @@ bool IsPieceOrBlank(unsigned char square) {
 bool IsTrayEntry(int16_t entry) { return (entry >= kPawn && entry <= kKing) || entry == kEmptyTraySlot; }
 
 void RequireSoundPosition(const ChessState& state) {
-  for (unsigned char square : state.board) FUZZ_REQUIRE(IsPieceOrBlank(square));
-  for (unsigned char square : state.pendingSquares) FUZZ_REQUIRE(square == 0 || IsPieceOrBlank(square));
-  for (int16_t entry : state.capturedWhite) FUZZ_REQUIRE(IsTrayEntry(entry));
-  for (int16_t entry : state.capturedBlack) FUZZ_REQUIRE(IsTrayEntry(entry));
-  FUZZ_REQUIRE(state.plyAnimation.pieceKind >= kPawn && state.plyAnimation.pieceKind <= kKing);
-  FUZZ_REQUIRE(state.capturedWhiteCount >= 0 && state.capturedWhiteCount <= kTraySize);
-  FUZZ_REQUIRE(state.capturedBlackCount >= 0 && state.capturedBlackCount <= kTraySize);
-  FUZZ_REQUIRE(std::memchr(state.plyText, 0, sizeof state.plyText) != nullptr);
-  FUZZ_REQUIRE(std::memchr(state.plyDisplayText, 0, sizeof state.plyDisplayText) != nullptr);
-}
-
-// What the viewer does when a slide lands.
-void Land(GameChecker& checker) {
-  checker.ApplyPendingSquares();
-  checker.pendingApplied = 1;
+  for (unsigned char square : state.board()) FUZZ_REQUIRE(IsPieceOrBlank(square));
+  for (unsigned char square : state.pendingSquares()) FUZZ_REQUIRE(square == 0 || IsPieceOrBlank(square));
+  for (int16_t entry : state.capturedWhite()) FUZZ_REQUIRE(IsTrayEntry(entry));
+  for (int16_t entry : state.capturedBlack()) FUZZ_REQUIRE(IsTrayEntry(entry));
+  FUZZ_REQUIRE(state.plyAnimation().pieceKind >= kPawn && state.plyAnimation().pieceKind <= kKing);
+  FUZZ_REQUIRE(state.capturedWhiteCount() >= 0 && state.capturedWhiteCount() <= kTraySize);
+  FUZZ_REQUIRE(state.capturedBlackCount() >= 0 && state.capturedBlackCount() <= kTraySize);
+  FUZZ_REQUIRE(strnlen(state.plyText(), 100) < 100);
+  FUZZ_REQUIRE(strnlen(state.plyDisplayText(), 100) < 100);
 }
 
 // Plays game `number` again, taking the shown ply back whenever the count of
 // plies played reaches a power of two (so a long game costs at most twice
 // its length in replays). Returns false when a ply raised a FatalError.
 bool PlayWithTakeBacks(GameChecker& checker, int number) {
-  checker.currentGame = static_cast<int16_t>(number);
-  checker.LoadGame(static_cast<int16_t>(number - 1));
-  checker.RestartBoard();
-  checker.pendingApplied = 0;
+  checker.StartGame(number);
   try {
     int played = 0;
     int nextTakeBack = 1;
-    while (checker.gameState == ChessState::kPlaying) {
+    while (checker.chess().gameState() == ChessState::kPlaying) {
       checker.AdvancePly();
-      RequireSoundPosition(checker);
+      RequireSoundPosition(checker.chess());
       // Every other ply lands before the next comes, as the viewer's slides do.
-      if (played % 2 == 0) Land(checker);
-      if (++played == nextTakeBack && checker.gameState == ChessState::kPlaying) {
+      if (played % 2 == 0) checker.LandPly();
+      if (++played == nextTakeBack && checker.chess().gameState() == ChessState::kPlaying) {
         nextTakeBack *= 2;
-        FUZZ_REQUIRE(checker.TakeBackPly() >= 0);
-        RequireSoundPosition(checker);
+        FUZZ_REQUIRE(checker.TakeBackPly().takeBack);
+        RequireSoundPosition(checker.chess());
         // The reverse slide lands, or the next ply comes first.
-        if (played % 4 == 0) Land(checker);
+        if (played % 4 == 0) checker.LandPly();
       }
     }
   } catch (const FatalError& error) {
     FUZZ_REQUIRE(std::memchr(error.text, 0, sizeof error.text) != nullptr);
     return false;
   }
-  if (checker.pendingApplied == 0) checker.ApplyPendingSquares();
+  checker.FinishGame();
   return true;
 }
 
@@ -80,20 +71,20 @@ void RunPgnGamesInput(const uint8_t* data, size_t size) {
   GameChecker checker;
   if (!checker.Index(path.c_str())) return;
   const int games = checker.GameCount();
-  FUZZ_REQUIRE(games >= 1 && games <= GamePlay::kMaxGames);
+  FUZZ_REQUIRE(games >= 1 && games <= GameIndex::kMaxGames);
   for (int number = 1; number <= games; ++number) {
     const std::string line = checker.PlayGame(number);
     FUZZ_REQUIRE(!line.empty());
-    RequireSoundPosition(checker);
+    RequireSoundPosition(checker.chess());
     const bool playedThrough = line.find("\tERROR\t") == std::string::npos;
     Board finalBoard;
-    std::memcpy(finalBoard, checker.board, sizeof finalBoard);
+    std::memcpy(finalBoard, checker.chess().board(), sizeof finalBoard);
     // Taking plies back along the way changes nothing of a game's outcome.
     const bool playedThroughAgain = PlayWithTakeBacks(checker, number);
     if (playedThrough) {
       FUZZ_REQUIRE(playedThroughAgain);
-      FUZZ_REQUIRE(std::memcmp(finalBoard, checker.board, sizeof finalBoard) == 0);
+      FUZZ_REQUIRE(std::memcmp(finalBoard, checker.chess().board(), sizeof finalBoard) == 0);
     }
   }
-  checker.ReleaseGameLibrary();
+  checker.Release();
 }

@@ -28,37 +28,50 @@ TEST_F(GameLibraryTest, AFileOfOneGameHasLastIndexZero) {
   WriteWholeFile("one.pgn", Game("One", "1. e4 e5 2. Nf3 1-0"));
   QuietGamePlay play;
   play.IndexFile("one.pgn");
-  EXPECT_EQ(play.lastGameIndex, 0);
-  EXPECT_EQ(play.plyCounts, (std::vector<int16_t>{4}));
-  EXPECT_EQ(play.maxPlies, 4);
-  EXPECT_EQ(play.plyList.size(), 4u);
+  EXPECT_EQ(play.games.lastGameIndex(), 0);
+  EXPECT_EQ(play.games.plyCounts(), (std::vector<int16_t>{4}));
+  EXPECT_EQ(play.games.maxPlies(), 4);
+  EXPECT_EQ(play.games.plies().plyList.size(), 4u);
+}
+
+// After a result the reader passes over blank lines, comments and escape
+// lines, and notices when that reaches the end of the file: no empty game
+// follows the last one.
+TEST_F(GameLibraryTest, WhatFollowsTheLastResultIsNoGame) {
+  WriteWholeFile("trailing.pgn", Game("One", "1. e4 e5 1-0 \r\n\n{ trailing comment }\n% escape"));
+  QuietGamePlay play;
+  play.IndexFile("trailing.pgn");
+  EXPECT_EQ(play.games.lastGameIndex(), 0);
+  play.LoadAndStart(0);
+  for (int i = 0; i < 3; ++i) play.AdvancePly();
+  EXPECT_EQ(play.chess.whiteWon(), 1);
 }
 
 TEST_F(GameLibraryTest, MaxPliesIsTheLongestGame) {
   WriteWholeFile("two.pgn", Game("A", "1. e4 e5 1-0") + Game("B", "1. d4 d5 2. c4 e6 3. Nc3 1-0"));
   QuietGamePlay play;
   play.IndexFile("two.pgn");
-  EXPECT_EQ(play.plyCounts, (std::vector<int16_t>{3, 6}));
-  EXPECT_EQ(play.maxPlies, 6);
+  EXPECT_EQ(play.games.plyCounts(), (std::vector<int16_t>{3, 6}));
+  EXPECT_EQ(play.games.maxPlies(), 6);
 }
 
 TEST_F(GameLibraryTest, AnIndexOutOfRangeLoadsTheFirstGame) {
   WriteWholeFile("two.pgn", Game("A", "1. e4 e5 1-0") + Game("B", "1. d4 d5 1-0"));
   QuietGamePlay play;
   play.IndexFile("two.pgn");
-  play.LoadGame(2);
-  EXPECT_STREQ(play.headerLines[0], "Event \"A\"");
-  play.LoadGame(1);
-  EXPECT_STREQ(play.headerLines[0], "Event \"B\"");
-  play.LoadGame(-1);
-  EXPECT_STREQ(play.headerLines[0], "Event \"A\"");
+  play.games.LoadGame(2);
+  EXPECT_STREQ(play.games.headerLine(0), "Event \"A\"");
+  play.games.LoadGame(1);
+  EXPECT_STREQ(play.games.headerLine(0), "Event \"B\"");
+  play.games.LoadGame(-1);
+  EXPECT_STREQ(play.games.headerLine(0), "Event \"A\"");
 }
 
 TEST_F(GameLibraryTest, AMissingFileCannotBeFound) {
   QuietGamePlay play;
-  std::strcpy(play.pgnFileName, "\"Tarnwicket.pgn\"");
+  play.games.SetFileName("\"Tarnwicket.pgn\"");
   try {
-    play.CountGames();
+    play.games.CountGames();
     FAIL() << "no failure";
   } catch (const FatalError& error) {
     EXPECT_STREQ(error.text, "can't find Tarnwicket.PGN");
@@ -69,9 +82,9 @@ TEST_F(GameLibraryTest, AMissingFileCannotBeFound) {
 // A stream that never ends is no game file: counting its games would never stop.
 TEST_F(GameLibraryTest, ADeviceThatNeverEndsIsNoGameFile) {
   QuietGamePlay play;
-  std::strcpy(play.pgnFileName, "/dev/zero");
+  play.games.SetFileName("/dev/zero");
   try {
-    play.CountGames();
+    play.games.CountGames();
     FAIL() << "no failure";
   } catch (const FatalError& error) {
     EXPECT_STREQ(error.text, "can't find Tarnwicket.PGN");
@@ -86,39 +99,38 @@ TEST_F(GameLibraryTest, HeaderLinesAreReducedAsConfigured) {
                      Game("Casual", "1. e4 1-0"));
   QuietGamePlay play;
   play.IndexFile("tags.pgn");
-  play.LoadGame(0);
-  EXPECT_STREQ(play.headerLines[0], "");
-  EXPECT_STREQ(play.headerLines[1], "");
-  EXPECT_STREQ(play.headerLines[2], "Date \"????.??.??\"");
-  EXPECT_STREQ(play.headerLines[3], "");
-  EXPECT_STREQ(play.headerLines[4], "Morphy, Paul");
-  EXPECT_STREQ(play.headerLines[5], "Anderssen");
-  EXPECT_STREQ(play.headerLines[6], "Result \"1-0\"");
+  play.games.LoadGame(0);
+  EXPECT_STREQ(play.games.headerLine(0), "");
+  EXPECT_STREQ(play.games.headerLine(1), "");
+  EXPECT_STREQ(play.games.headerLine(2), "Date \"????.??.??\"");
+  EXPECT_STREQ(play.games.headerLine(3), "");
+  EXPECT_STREQ(play.games.headerLine(4), "Morphy, Paul");
+  EXPECT_STREQ(play.games.headerLine(5), "Anderssen");
+  EXPECT_STREQ(play.games.headerLine(6), "Result \"1-0\"");
 
-  play.LoadGame(1);
-  EXPECT_STREQ(play.headerLines[0], "Event \"Casual\"");
+  play.games.LoadGame(1);
+  EXPECT_STREQ(play.games.headerLine(0), "Event \"Casual\"");
 
-  play.bareTagValues = 1;
-  play.LoadGame(1);
-  EXPECT_STREQ(play.headerLines[0], "Casual");
-  EXPECT_STREQ(play.headerLines[2], "2001.01.01");
-  EXPECT_STREQ(play.headerLines[6], "Result \"1-0\"");  // line 6 keeps its tag name
+  play.games.SetTagOptions(1, 1);
+  play.games.LoadGame(1);
+  EXPECT_STREQ(play.games.headerLine(0), "Casual");
+  EXPECT_STREQ(play.games.headerLine(2), "2001.01.01");
+  EXPECT_STREQ(play.games.headerLine(6), "Result \"1-0\"");  // line 6 keeps its tag name
 
-  play.bareTagValues = 0;
-  play.blankUnknownTags = 0;
-  play.LoadGame(0);
-  EXPECT_STREQ(play.headerLines[0], "Event \"?\"");
-  EXPECT_STREQ(play.headerLines[1], "Site \"\"");
+  play.games.SetTagOptions(0, 0);
+  play.games.LoadGame(0);
+  EXPECT_STREQ(play.games.headerLine(0), "Event \"?\"");
+  EXPECT_STREQ(play.games.headerLine(1), "Site \"\"");
 }
 
 TEST_F(GameLibraryTest, EachLoadAppendsALogLineAsRead) {
   WriteWholeFile("games.pgn", Game("A", "1. e4 1-0") + Game("B", "1. d4 1-0"));
   QuietGamePlay play;
-  play.keepRecords = true;
+  play.games.KeepRecords(true);
   play.IndexFile("games.pgn");
-  play.currentGame = 2;
-  play.LoadGame(1);
-  play.AppendFirstPlyLog(60, 500, 2000);
+  play.games.SetCurrentGame(2);
+  play.games.LoadGame(1);
+  play.games.AppendFirstPlyLog(60, 500, 2000);
   EXPECT_EQ(ReadWholeFile("lastgameplayed.txt"),
             "GameFile:games.pgn Game 2 of 2 Event \"B\" Site \"Here\" Date \"2001.01.01\" Round \"1\" "
             "White \"Morphy, Paul\" Black \"Anderssen, Adolf\" Result \"1-0\"\r\n"
@@ -130,18 +142,18 @@ TEST_F(GameLibraryTest, TheResumeFileAfterTheThirdOfTenGames) {
   for (int i = 1; i <= 10; ++i) games += Game("G" + std::to_string(i), "1. e4 1-0");
   WriteWholeFile("ten.pgn", games);
   QuietGamePlay play;
-  play.keepRecords = true;
+  play.games.KeepRecords(true);
   play.IndexFile("ten.pgn");
-  play.currentGame = 3;
-  play.LoadGame(2);
+  play.games.SetCurrentGame(3);
+  play.games.LoadGame(2);
   EXPECT_EQ(ReadWholeFile("Tarnwicket.rsm"), std::string("\x09\x00\x03\x00", 4));
 
   // The next start shows that game again: the new game adds one to it.
   QuietGamePlay next;
   next.IndexFile("ten.pgn");
-  next.currentGame = 0;
-  next.ReadResumeFile();
-  EXPECT_EQ(next.currentGame, 2);
+  next.games.SetCurrentGame(0);
+  next.games.ReadResumeFile();
+  EXPECT_EQ(next.games.currentGame(), 2);
 }
 
 TEST_F(GameLibraryTest, AResumeFileForAnotherGameCountIsIgnored) {
@@ -149,28 +161,28 @@ TEST_F(GameLibraryTest, AResumeFileForAnotherGameCountIsIgnored) {
   WriteWholeFile("ten.pgn", Game("A", "1. e4 1-0") + Game("B", "1. e4 1-0"));
   QuietGamePlay play;
   play.IndexFile("ten.pgn");
-  play.currentGame = 0;
-  play.ReadResumeFile();
-  EXPECT_EQ(play.currentGame, 0);
+  play.games.SetCurrentGame(0);
+  play.games.ReadResumeFile();
+  EXPECT_EQ(play.games.currentGame(), 0);
 
   // A stored game 0 means the last one.
   WriteWholeFile("Tarnwicket.rsm", std::string("\x01\x00\x00\x00", 4));
-  play.ReadResumeFile();
-  EXPECT_EQ(play.currentGame, 1);
+  play.games.ReadResumeFile();
+  EXPECT_EQ(play.games.currentGame(), 1);
 
   // Cut short: ignored.
-  play.currentGame = 0;
+  play.games.SetCurrentGame(0);
   WriteWholeFile("Tarnwicket.rsm", std::string("\x01\x00\x02", 3));
-  play.ReadResumeFile();
-  EXPECT_EQ(play.currentGame, 0);
+  play.games.ReadResumeFile();
+  EXPECT_EQ(play.games.currentGame(), 0);
 }
 
 TEST_F(GameLibraryTest, ToolsKeepTheRecordFilesUntouched) {
   WriteWholeFile("one.pgn", Game("A", "1. e4 1-0"));
   QuietGamePlay play;
   play.IndexFile("one.pgn");
-  play.LoadGame(0);
-  play.AppendFirstPlyLog(1, 2, 3);
+  play.games.LoadGame(0);
+  play.games.AppendFirstPlyLog(1, 2, 3);
   EXPECT_FALSE(std::filesystem::exists("lastgameplayed.txt"));
   EXPECT_FALSE(std::filesystem::exists("Tarnwicket.rsm"));
 }
@@ -181,9 +193,9 @@ TEST_F(GameLibraryTest, TheLibraryHoldsTheFirst32767Games) {
   WriteWholeFile("many.pgn", games);
   QuietGamePlay play;
   play.IndexFile("many.pgn");
-  EXPECT_EQ(play.lastGameIndex, 32766);
-  EXPECT_EQ(play.plyCounts.size(), 32767u);
-  play.LoadGame(32766);
+  EXPECT_EQ(play.games.lastGameIndex(), 32766);
+  EXPECT_EQ(play.games.plyCounts().size(), 32767u);
+  play.games.LoadGame(32766);
   EXPECT_EQ(play.DisplaySlots(), "d4 *");
 }
 
@@ -191,10 +203,10 @@ TEST_F(GameLibraryTest, ReleasingTwiceIsHarmless) {
   WriteWholeFile("one.pgn", Game("A", "1. e4 1-0"));
   QuietGamePlay play;
   play.IndexFile("one.pgn");
-  play.ReleaseGameLibrary();
-  play.ReleaseGameLibrary();
-  EXPECT_TRUE(play.plyList.empty());
-  EXPECT_FALSE(play.gameFile.IsOpen());
+  play.games.ReleaseGameLibrary();
+  play.games.ReleaseGameLibrary();
+  EXPECT_TRUE(play.games.plies().plyList.empty());
+  EXPECT_FALSE(play.games.IsFileOpen());
 }
 
 }  // namespace

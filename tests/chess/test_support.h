@@ -7,31 +7,25 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 
 #include <unistd.h>
 
-#include "viewer/show/game_play.h"
+#include "tests/support/board_text.h"
+#include "viewer/chess/chess_state.h"
+#include "viewer/show/game_index.h"
 
 namespace test_support {
 
 // A board from 64 characters in index order (square 0 = a8), '.' for a blank.
 inline void SetBoard(ChessState& state, const char* squares) {
   ASSERT_EQ(std::strlen(squares), 64u);
-  for (int i = 0; i < 64; ++i) state.board[i] = squares[i] == '.' ? kBlankSquare : squares[i];
+  Board board;
+  BoardFromText(squares, board);
+  state.SetBoard(board);
 }
-
-// The board as 64 characters, '.' for a blank.
-inline std::string BoardText(const unsigned char* squares) {
-  std::string text(64, '.');
-  for (int i = 0; i < 64; ++i) {
-    if (squares[i] != kBlankSquare && squares[i] != 0) text[i] = static_cast<char>(squares[i]);
-  }
-  return text;
-}
-
-inline int Square(const char* name) { return ('8' - name[1]) * 8 + (name[0] - 'a'); }
 
 inline std::string DataFile(const std::string& name) { return std::string(TARNWICKET_TEST_DATA) + "/" + name; }
 
@@ -69,25 +63,55 @@ class ScratchFolderTest : public ::testing::Test {
   std::filesystem::path folder_;
 };
 
-// A game library that plays without writing the log and resume files
-// unless a test asks for them.
-class QuietGamePlay : public GamePlay {
+// Ply lists holding these plies, as the game library would load them.
+inline PlyLists PliesOf(std::initializer_list<const char*> plies) {
+  PlyLists lists;
+  lists.Allocate(static_cast<int>(plies.size()));
+  for (const char* ply : plies) {
+    std::snprintf(lists.plyList[lists.loadedPlies].text, sizeof(PlySlot::text), "%s", ply);
+    std::snprintf(lists.plyDisplayList[lists.loadedPlies].text, sizeof(PlySlot::text), "%s", ply);
+    ++lists.loadedPlies;
+  }
+  return lists;
+}
+
+// A game library and the chess state that plays its games, as the viewer
+// and TarnwicketCheck hold them; no log or resume file is written unless a
+// test asks for them.
+class QuietGamePlay {
  public:
-  QuietGamePlay() { keepRecords = false; }
+  GameIndex games;
+  ChessState chess;
+
+  QuietGamePlay() { games.KeepRecords(false); }
 
   // Opens a file of the test data and indexes it.
   void IndexFile(const std::string& path) {
-    std::snprintf(pgnFileName, sizeof pgnFileName, "%s", path.c_str());
-    CountGames();
-    IndexPlies();
+    games.SetFileName(path.c_str());
+    games.CountGames();
+    games.IndexPlies();
+  }
+
+  // Loads game g and starts it on the board.
+  void LoadAndStart(int16_t g) {
+    games.LoadGame(g);
+    chess.StartGame(games.gameStart());
+  }
+
+  PlyOutcome AdvancePly() { return chess.AdvancePly(games.plies()); }
+  // The number of plies the take-back replayed, or -1 when it did nothing.
+  int16_t TakeBackPly() {
+    const PlyOutcome outcome = chess.TakeBackPly(games.plies());
+    return outcome.takeBack ? outcome.pliesReplayed : -1;
   }
 
   // The loaded game's plies as written, separated by blanks.
   std::string DisplaySlots() const {
     std::string slots;
-    for (int i = 0; i < loadedPlies; ++i) {
+    const PlyLists& plies = games.plies();
+    for (int i = 0; i < plies.loadedPlies; ++i) {
       if (i > 0) slots += ' ';
-      slots += plyDisplayList[i].text;
+      slots += plies.plyDisplayList[i].text;
     }
     return slots;
   }

@@ -6,7 +6,9 @@
 #include <fstream>
 #include <string>
 
-#include "viewer/show/game_play.h"
+#include "tests/support/board_text.h"
+#include "viewer/chess/chess_state.h"
+#include "viewer/show/game_index.h"
 
 namespace {
 
@@ -16,49 +18,53 @@ class TakeBackTest : public testing::Test {
     path_ = (std::filesystem::temp_directory_path() / ("tarnwicket-takeback-" + std::to_string(getpid()) + ".pgn"))
                 .string();
     std::ofstream(path_, std::ios::binary) << "[Event \"x\"]\n\n1. h3 e5 2. e4 1-0\n";
-    std::snprintf(game_.pgnFileName, sizeof game_.pgnFileName, "%s", path_.c_str());
-    game_.keepRecords = false;
-    game_.CountGames();
-    game_.IndexPlies();
-    game_.LoadGame(0);
-    game_.RestartBoard();
+    games_.SetFileName(path_.c_str());
+    games_.KeepRecords(false);
+    games_.CountGames();
+    games_.IndexPlies();
+    games_.LoadGame(0);
+    chess_.StartGame(games_.gameStart());
   }
   void TearDown() override { std::filesystem::remove(path_); }
 
   // What the viewer does when a slide lands.
-  void Land() {
-    game_.ApplyPendingSquares();
-    game_.pendingApplied = 1;
+  void Land() { chess_.LandPendingSquares(); }
+  void AdvancePly() { chess_.AdvancePly(games_.plies()); }
+  // The number of plies replayed, or -1 when nothing was taken back.
+  int TakeBackPly() {
+    const PlyOutcome outcome = chess_.TakeBackPly(games_.plies());
+    return outcome.takeBack ? outcome.pliesReplayed : -1;
   }
 
   std::string path_;
-  GamePlay game_;
+  GameIndex games_;
+  ChessState chess_;
 };
 
-int Square(const char* name) { return ('8' - name[1]) * 8 + (name[0] - 'a'); }
+using test_support::Square;
 
 TEST_F(TakeBackTest, TheFirstPlyTakenBackAfterItLandedIsPlayedAgainFromTheStart) {
-  game_.AdvancePly();  // 1.h3
+  AdvancePly();  // 1.h3
   Land();
-  ASSERT_EQ(game_.TakeBackPly(), 0);
+  ASSERT_EQ(TakeBackPly(), 0);
   // The next ply comes before the reverse slide lands.
-  ASSERT_NO_THROW(game_.AdvancePly());
-  EXPECT_EQ(game_.pendingSquares[Square("h3")], 'p');
+  ASSERT_NO_THROW(AdvancePly());
+  EXPECT_EQ(chess_.pendingSquares()[Square("h3")], 'p');
   Land();
-  EXPECT_EQ(game_.board[Square("h3")], 'p');
-  EXPECT_EQ(game_.board[Square("h2")], ' ');
+  EXPECT_EQ(chess_.board()[Square("h3")], 'p');
+  EXPECT_EQ(chess_.board()[Square("h2")], ' ');
 }
 
 TEST_F(TakeBackTest, ALaterPlyTakenBackAfterItLandedIsPlayedAgain) {
-  game_.AdvancePly();  // 1.h3
+  AdvancePly();  // 1.h3
   Land();
-  game_.AdvancePly();  // 1...e5
+  AdvancePly();  // 1...e5
   Land();
-  ASSERT_EQ(game_.TakeBackPly(), 1);
-  ASSERT_NO_THROW(game_.AdvancePly());
+  ASSERT_EQ(TakeBackPly(), 1);
+  ASSERT_NO_THROW(AdvancePly());
   Land();
-  EXPECT_EQ(game_.board[Square("e5")], 'P');
-  EXPECT_EQ(game_.board[Square("e7")], ' ');
+  EXPECT_EQ(chess_.board()[Square("e5")], 'P');
+  EXPECT_EQ(chess_.board()[Square("e7")], ' ');
 }
 
 }  // namespace

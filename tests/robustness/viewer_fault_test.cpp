@@ -11,7 +11,7 @@
 #include <string>
 
 #include "tests/robustness/fault_files.h"
-#include "tests/viewer/viewer_session.h"
+#include "tests/support/viewer_session.h"
 #include "viewer/frame/run_application.h"
 
 namespace fs = std::filesystem;
@@ -40,8 +40,8 @@ class ScriptedViewer : public ViewerApp {
     ++frame;
     if (frame % 40 == 0) headless::KeyPress(frame % 80 == 0 ? kEnterKey : kRightKey);
     if (frame == escapeFrame) headless::KeyPress(kEscapeKey);
-    if (currentGame != lastGame) {
-      lastGame = currentGame;
+    if (games().currentGame() != lastGame) {
+      lastGame = games().currentGame();
       ++gamesShown;
     }
     ViewerApp::UpdateFrame();
@@ -132,7 +132,7 @@ TEST(ViewerFaults, SettingsAndLayoutsOfAnyBytesPlayOn) {
                                                std::vector<uint8_t>(23, 0), randomLayoutsOn, NoiseBytes(5, 12)}) {
     SessionSetup setup;
     setup.pgn = ThreeGames();
-    setup.settings = settings;
+    setup.settingsBytes = settings;
     setup.layouts = NoiseBytes(6 * 40 + 3, 13);
     ViewerSession session(setup);
     const ProgramRun run = RunViewerProgram(300);
@@ -154,11 +154,11 @@ headless::Frame FrameWithLibraries(const std::vector<std::pair<std::string, std:
   for (const auto& [name, bytes] : libraries) WriteBytes(name, bytes);
   ViewerApp& app = session.Start();
   if (expectLibrariesMissing) {
-    EXPECT_EQ(app.boardsLibrary, nullptr);
-    EXPECT_EQ(app.piecesLibrary, nullptr);
-    EXPECT_EQ(app.consolesLibrary, nullptr);
+    EXPECT_EQ(app.libraries().boardsLibrary, nullptr);
+    EXPECT_EQ(app.libraries().piecesLibrary, nullptr);
+    EXPECT_EQ(app.libraries().consolesLibrary, nullptr);
   }
-  EXPECT_NE(app.backdropsLibrary, nullptr);
+  EXPECT_NE(app.libraries().backdropsLibrary, nullptr);
   session.FinishIntro();
   for (int ply = 0; ply < 3; ++ply) {
     session.Tick();
@@ -242,14 +242,14 @@ TEST(ViewerFaults, MovetextCutOffByAnEndlessCommentEndsAtTheEndOfTheFile) {
     setup.pgn = "[Event \"Open end\"]\n\n1. e4 e5 2. Nf3" + std::string(tail);
     ViewerSession session(setup);
     ViewerApp& app = session.Start();
-    EXPECT_EQ(app.plyCounts[0], 4) << "three plies and the end of the file";
+    EXPECT_EQ(app.games().plyCounts()[0], 4) << "three plies and the end of the file";
     session.FinishIntro();
-    for (int tick = 0; tick < 6 && app.gameState == ChessState::kPlaying; ++tick) {
+    for (int tick = 0; tick < 6 && app.chess().gameState() == ChessState::kPlaying; ++tick) {
       session.Tick();
       session.FramesUntilLanded();
     }
-    EXPECT_EQ(app.gameState, ChessState::kGameOver);
-    EXPECT_EQ(app.moveNumber, 2);
+    EXPECT_EQ(app.chess().gameState(), ChessState::kGameOver);
+    EXPECT_EQ(app.chess().moveNumber(), 2);
   }
 }
 
@@ -262,15 +262,15 @@ TEST(ViewerFaults, MovetextLongerThanThePlyListsHoldIsPlayedAsFarAsTheyGo) {
   setup.pgn = moves;
   ViewerSession session(setup);
   ViewerApp& app = session.Start();
-  EXPECT_EQ(app.plyCounts[0], INT16_MAX);
-  EXPECT_EQ(app.loadedPlies, INT16_MAX);
+  EXPECT_EQ(app.games().plyCounts()[0], INT16_MAX);
+  EXPECT_EQ(app.games().plies().loadedPlies, INT16_MAX);
   session.FinishIntro();
   for (int ply = 0; ply < 50; ++ply) session.Press(kRightKey);
   session.Press(kLeftKey);
   session.FramesUntilLanded();
-  EXPECT_EQ(app.gameState, ChessState::kPlaying);
+  EXPECT_EQ(app.chess().gameState(), ChessState::kPlaying);
   session.Press(kEnterKey);  // the one game again
-  EXPECT_EQ(app.moveNumber, 0);
+  EXPECT_EQ(app.chess().moveNumber(), 0);
 }
 
 // --- The game file changing under the viewer ---
@@ -328,7 +328,7 @@ TEST(ViewerFaults, GameFileCutShortOrReplacedWhileShownEndsCleanlyOrPlaysOn) {
         }
         session.Press(kLeftKey);
       }
-      EXPECT_EQ(app.gameState == ChessState::kStopping, false);
+      EXPECT_EQ(app.chess().gameState() == ChessState::kStopping, false);
     } catch (const FatalError& error) {
       EXPECT_NE(error.text[0], '\0') << "a clear message for change " << static_cast<int>(change);
     }

@@ -3,11 +3,12 @@
 
 #include <string>
 
-#include "tests/viewer/viewer_session.h"
+#include "tests/support/board_text.h"
+#include "tests/support/viewer_session.h"
 
 namespace {
 
-int Square(const char* name) { return ('8' - name[1]) * 8 + (name[0] - 'a'); }
+using test_support::Square;
 
 TEST(ViewerKeySequences, RightWhileTheFirstPlySlidesBackPlaysItAgain) {
   SessionSetup setup;
@@ -19,12 +20,12 @@ TEST(ViewerKeySequences, RightWhileTheFirstPlySlidesBackPlaysItAgain) {
   session.FramesUntilLanded();
   session.Press(kLeftKey);  // slides back to h2
   session.Frames(2);
-  ASSERT_NE(app.animFrame, 0) << "still sliding back";
+  ASSERT_NE(app.scene().animFrame, 0) << "still sliding back";
   session.Press(kRightKey);  // 1.h3 again, at once
-  EXPECT_EQ(app.moveNumber, 1);
+  EXPECT_EQ(app.chess().moveNumber(), 1);
   session.FramesUntilLanded();
-  EXPECT_EQ(app.board[Square("h3")], 'p');
-  EXPECT_EQ(app.board[Square("h2")], ' ');
+  EXPECT_EQ(app.chess().board()[Square("h3")], 'p');
+  EXPECT_EQ(app.chess().board()[Square("h2")], ' ');
 }
 
 }  // namespace

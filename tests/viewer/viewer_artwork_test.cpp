@@ -2,8 +2,8 @@
 // the black backdrop, and a library that lacks a picture it should hold.
 #include <gtest/gtest.h>
 
+#include "tests/support/viewer_session.h"
 #include "tests/viewer/pictures.h"
-#include "tests/viewer/viewer_session.h"
 
 TEST(ViewerArtwork, WithoutArtLibrariesTheViewerShowsItsOwnPictures) {
   SessionSetup setup;
@@ -11,7 +11,7 @@ TEST(ViewerArtwork, WithoutArtLibrariesTheViewerShowsItsOwnPictures) {
   setup.artLibraries = false;
   ViewerSession session(setup);
   ViewerApp& app = session.Start();
-  EXPECT_EQ(app.boardsLibrary, nullptr);
+  EXPECT_EQ(app.libraries().boardsLibrary, nullptr);
   // The same pictures loaded here from the program's own resources.
   const auto own = [&](int16_t id, int width, int height, int x, int y, int cellWidth, int cellHeight) {
     LPDIRECTDRAWSURFACE surface = app.CreateBitmapSurface(cellWidth, cellHeight);
@@ -22,23 +22,23 @@ TEST(ViewerArtwork, WithoutArtLibrariesTheViewerShowsItsOwnPictures) {
     DeleteObject(bitmap);
     return ReadSurface(surface);
   };
-  EXPECT_EQ(ReadSurface(app.boardSurface).pixels, own(157, 480, 480, 0, 0, 480, 480).pixels);
-  EXPECT_EQ(ReadSurface(app.whitePieces[kKing]).pixels, own(119, 288, 100, 240, 0, 48, 100).pixels);
-  EXPECT_EQ(ReadSurface(app.blackPieces[kQueen]).pixels, own(124, 288, 100, 192, 0, 48, 100).pixels);
-  EXPECT_EQ(ReadSurface(app.resultLamps[2]).pixels, own(225, 108, 25, 72, 0, 36, 25).pixels);
-  EXPECT_EQ(ReadSurface(app.glyphs['A']).pixels, own(161, 512, 168, 16, 24, 16, 24).pixels);
-  EXPECT_EQ(ReadSurface(app.glyphs[0]).pixels, ReadSurface(app.glyphs[' ']).pixels);
+  EXPECT_EQ(ReadSurface(app.surfaces().boardSurface).pixels, own(157, 480, 480, 0, 0, 480, 480).pixels);
+  EXPECT_EQ(ReadSurface(app.surfaces().whitePieces[kKing]).pixels, own(119, 288, 100, 240, 0, 48, 100).pixels);
+  EXPECT_EQ(ReadSurface(app.surfaces().blackPieces[kQueen]).pixels, own(124, 288, 100, 192, 0, 48, 100).pixels);
+  EXPECT_EQ(ReadSurface(app.surfaces().resultLamps[2]).pixels, own(225, 108, 25, 72, 0, 36, 25).pixels);
+  EXPECT_EQ(ReadSurface(app.surfaces().glyphs['A']).pixels, own(161, 512, 168, 16, 24, 16, 24).pixels);
+  EXPECT_EQ(ReadSurface(app.surfaces().glyphs[0]).pixels, ReadSurface(app.surfaces().glyphs[' ']).pixels);
 }
 
 TEST(ViewerArtwork, BackdropZeroIsBlackWhereTheConsoleLeavesItBare) {
   for (uint8_t backdrop : {0, 2}) {
     SessionSetup setup;
     setup.pgn = TestGame("1.e4 e5", "1-0");
-    setup.settings[kBackdropByte] = backdrop;
+    setup.settings.backdropIndex = backdrop;
     ViewerSession session(setup);
     ViewerApp& app = session.Start();
     // The left edge beside the board shows the backdrop.
-    const uint32_t pixel = ReadSurface(app.sceneBackground).At(20, 300);
+    const uint32_t pixel = ReadSurface(app.surfaces().sceneBackground).At(20, 300);
     if (backdrop == 0) {
       EXPECT_EQ(pixel, 0u);
     } else {

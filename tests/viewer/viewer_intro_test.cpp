@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "tests/support/viewer_session.h"
 #include "tests/viewer/pictures.h"
-#include "tests/viewer/viewer_session.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ namespace {
 bool ShowsText(const Picture& frame, ViewerApp& app, int x, int y, const std::string& text, int cells) {
   for (int i = 0; i < cells; ++i) {
     const unsigned char code = i < static_cast<int>(text.size()) ? text[i] : 0;
-    if (!ShowsOpaque(frame, ReadSurface(app.glyphs[code]), x + 16 * i, y)) return false;
+    if (!ShowsOpaque(frame, ReadSurface(app.surfaces().glyphs[code]), x + 16 * i, y)) return false;
   }
   return true;
 }
@@ -32,14 +32,14 @@ TEST(ViewerIntro, ShowsOneLinePerSecondWithTheKingOnItsHomeSquare) {
   const char* const lines[8] = {"              ", "Tarnw         ", "Tarnwicke     ", "Tarnwicket    ",
                                 "Tarnwicket 1.0", "by: Ordo Velux", "by: Ordo Velux", "              "};
   for (int second = 0; second < 8; ++second) {
-    while (app.secondsCounted < second) session.Frame(100);
+    while (app.frameRate().secondsCounted < second) session.Frame(100);
     session.Frame(100);
-    ASSERT_EQ(app.secondsCounted, second);
+    ASSERT_EQ(app.frameRate().secondsCounted, second);
     const Picture frame = LastFrame();
     EXPECT_TRUE(ShowsText(frame, app, 559, 336, lines[second], 14)) << "second " << second;
-    EXPECT_TRUE(ShowsKeyed(frame, ReadSurface(app.whitePieces[5]), 301, 400));
+    EXPECT_TRUE(ShowsKeyed(frame, ReadSurface(app.surfaces().whitePieces[5]), 301, 400));
   }
-  EXPECT_EQ(app.moveNumber, 0) << "no ply is played during the intro";
+  EXPECT_EQ(app.chess().moveNumber(), 0) << "no ply is played during the intro";
 }
 
 TEST(ViewerIntro, MusicStartsOnceWhenTheFirstLineShows) {
@@ -55,32 +55,32 @@ TEST(ViewerIntro, MusicStartsOnceWhenTheFirstLineShows) {
 
 TEST(ViewerIntro, MeasuredRateGivesSlideFramesAndTimerPeriod) {
   SessionSetup setup = OneGame();
-  setup.settings[kMoveDelayByte] = 2;    // 1000 ms
-  setup.settings[kPieceSpeedByte] = 10;  // K = 5
+  setup.settings.moveDelay = 2;    // 1000 ms
+  setup.settings.pieceSpeed = 10;  // K = 5
   ViewerSession session(setup);
   ViewerApp& app = session.Start();
   session.FinishIntro(10);  // 100 frames a second
-  EXPECT_EQ(app.fps, 100);
-  EXPECT_EQ(app.moveFrames, 800);
+  EXPECT_EQ(app.frameRate().fps, 100);
+  EXPECT_EQ(app.play().moveFrames, 800);
 
   // The first tick comes 1800 ms after the measurement ended, and plays the
   // first ply (no opening wait).
   headless::AdvanceClock(1799);
   session.Pump();
-  EXPECT_EQ(app.moveNumber, 0);
+  EXPECT_EQ(app.chess().moveNumber(), 0);
   headless::AdvanceClock(1);
   session.Pump();
-  EXPECT_EQ(app.moveNumber, 1);
+  EXPECT_EQ(app.chess().moveNumber(), 1);
   headless::AdvanceClock(1800);
   session.Pump();
-  EXPECT_EQ(app.sideToMove, ChessState::kWhite) << "Black's first ply on the second tick";
+  EXPECT_EQ(app.chess().sideToMove(), ChessState::kWhite) << "Black's first ply on the second tick";
 }
 
 TEST(ViewerIntro, StartsWithTheMoveDelayAsSlideTimeUntilMeasured) {
   SessionSetup setup = OneGame();
-  setup.settings[kMoveDelayByte] = 4;
+  setup.settings.moveDelay = 4;
   ViewerSession session(setup);
-  EXPECT_EQ(session.Start().moveFrames, 1000);
+  EXPECT_EQ(session.Start().play().moveFrames, 1000);
 }
 
 TEST(ViewerIntro, EnterIsIgnoredDuringTheIntroAndStartsTheNextGameAfterIt) {
@@ -90,12 +90,12 @@ TEST(ViewerIntro, EnterIsIgnoredDuringTheIntroAndStartsTheNextGameAfterIt) {
   ViewerApp& app = session.Start();
   session.Frames(20, 100);
   session.Press(kEnterKey);
-  EXPECT_EQ(app.currentGame, 1);
+  EXPECT_EQ(app.games().currentGame(), 1);
   session.FinishIntro();
   session.Tick();
-  ASSERT_EQ(app.moveNumber, 1);
+  ASSERT_EQ(app.chess().moveNumber(), 1);
   session.Press(kEnterKey);
-  EXPECT_EQ(app.currentGame, 2);
-  EXPECT_EQ(app.moveNumber, 0);
-  EXPECT_STREQ(app.headerLines[4], "Second, White");
+  EXPECT_EQ(app.games().currentGame(), 2);
+  EXPECT_EQ(app.chess().moveNumber(), 0);
+  EXPECT_STREQ(app.shownHeaderLine(4), "Second, White");
 }

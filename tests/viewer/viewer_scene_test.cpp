@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <string>
 
+#include "tests/support/board_text.h"
+#include "tests/support/viewer_session.h"
 #include "tests/viewer/pictures.h"
-#include "tests/viewer/viewer_session.h"
+#include "viewer/show/slide_arrival.h"
 
 namespace {
 
@@ -24,31 +26,31 @@ std::vector<unsigned> PlayAndLand(ViewerSession& session, int plies) {
   return session.TakeSounds();
 }
 
-int Square(const char* name) { return ('8' - name[1]) * 8 + (name[0] - 'a'); }
+using test_support::Square;
 
 }  // namespace
 
 TEST(ViewerScene, SlideLandsOnTheFrameBeforeItWouldPassItsDestination) {
   SessionSetup setup;
   setup.pgn = TestGame("1.e4 e5", "1-0");
-  setup.settings[kPieceSpeedByte] = 10;  // 5 pixels a frame
+  setup.settings.pieceSpeed = 10;  // 5 pixels a frame
   ViewerSession session(setup);
   ViewerApp& app = session.Start();
   session.FinishIntro();
   session.TakeSounds();
   session.Tick();
-  ASSERT_EQ(app.animFrame, 1);
-  EXPECT_EQ(app.board[Square("e2")], ' ') << "the pawn left its square";
-  EXPECT_EQ(app.pendingSquares[Square("e4")], 'p');
+  ASSERT_EQ(app.scene().animFrame, 1);
+  EXPECT_EQ(app.chess().board()[Square("e2")], ' ') << "the pawn left its square";
+  EXPECT_EQ(app.chess().pendingSquares()[Square("e4")], 'p');
   int frames = 0;
-  while (app.animFrame != 0 && frames < 100) {
+  while (app.scene().animFrame != 0 && frames < 100) {
     session.Frame();
     ++frames;
   }
   // 100 pixels at 5 a frame: drawn after 1 to 19 steps, landed on frame 20.
   EXPECT_EQ(frames, 20);
-  EXPECT_EQ(app.board[Square("e4")], 'p');
-  EXPECT_EQ(app.pendingApplied, 1);
+  EXPECT_EQ(app.chess().board()[Square("e4")], 'p');
+  EXPECT_EQ(app.chess().pendingApplied(), 1);
   // At 10 frames a second and a 500 ms delay the ply settles on the same
   // frame, with its own sound.
   const std::vector<unsigned> sounds = session.TakeSounds();
@@ -60,38 +62,41 @@ TEST(ViewerScene, SlideLandsOnTheFrameBeforeItWouldPassItsDestination) {
 TEST(ViewerScene, SlideLandsAsSoonAsEitherAxisArrives) {
   SessionSetup setup;
   setup.pgn = TestGame("1.Nf3 Nf6", "1-0");
-  setup.settings[kPieceSpeedByte] = 12;  // 6 pixels a frame, 3 along the short leg
+  setup.settings.pieceSpeed = 12;  // 6 pixels a frame, 3 along the short leg
   ViewerSession session(setup);
   ViewerApp& app = session.Start();
   session.FinishIntro();
   session.Tick();
-  ASSERT_EQ(app.plyAnimation.stepX, -3.0f);
-  ASSERT_EQ(app.plyAnimation.stepY, -6.0f);
+  ASSERT_EQ(app.scene().plyAnimation.stepX, -3.0f);
+  ASSERT_EQ(app.scene().plyAnimation.stepY, -6.0f);
   // Quicken the vertical axis: it arrives long before the horizontal one.
-  app.plyAnimation.stepY = -25.0f;
-  int frames = 0;
-  while (app.animFrame != 0 && frames < 100) {
-    session.Frame();
-    ++frames;
+  // Each frame tests the arrival first, then moves the piece on.
+  PlyAnimation slide = app.scene().plyAnimation;
+  slide.stepY = -25.0f;
+  int frames = 1;
+  for (; !SlideArrives(slide) && frames < 100; ++frames) {
+    slide.fromX += slide.stepX;
+    slide.fromY += slide.stepY;
   }
   EXPECT_EQ(frames, 4) << "100 pixels at 25 a frame";
-  EXPECT_GT(app.plyAnimation.fromX, app.plyAnimation.toX) << "x had not arrived";
-  EXPECT_EQ(app.board[Square("f3")], 'n');
+  EXPECT_GT(slide.fromX, slide.toX) << "x had not arrived";
+  session.FramesUntilLanded();
+  EXPECT_EQ(app.chess().board()[Square("f3")], 'n');
 }
 
 TEST(ViewerScene, PlyWithoutAnimationLandsOnTheNextFrame) {
   SessionSetup setup;
   setup.pgn = TestGame("1.e4 e5", "1-0");
-  setup.settings[kAnimationStyleByte] = 0;
+  setup.settings.animationStyle = 0;
   ViewerSession session(setup);
   ViewerApp& app = session.Start();
   session.FinishIntro();
   session.TakeSounds();
   session.Tick();
-  EXPECT_EQ(app.animFrame, -1);
+  EXPECT_EQ(app.scene().animFrame, -1);
   session.Frame();
-  EXPECT_EQ(app.animFrame, 0);
-  EXPECT_EQ(app.board[Square("e4")], 'p');
+  EXPECT_EQ(app.scene().animFrame, 0);
+  EXPECT_EQ(app.chess().board()[Square("e4")], 'p');
   const std::vector<unsigned> sounds = session.TakeSounds();
   ASSERT_EQ(sounds.size(), 2u);
   EXPECT_TRUE(IsOneOf(sounds[0], 137, 139)) << "landing at once: " << sounds[0];
@@ -106,18 +111,20 @@ TEST(ViewerScene, CaptureGoesToItsTrayWithACaptureSound) {
   std::vector<unsigned> sounds = PlayAndLand(session, 3);
   ASSERT_FALSE(sounds.empty());
   EXPECT_TRUE(IsOneOf(sounds[0], 130, 132)) << sounds[0];
-  EXPECT_EQ(app.capturedBlackCount, 1);
-  EXPECT_EQ(app.capturedBlack[0], kPawn);
+  EXPECT_EQ(app.chess().capturedBlackCount(), 1);
+  EXPECT_EQ(app.chess().capturedBlack()[0], kPawn);
   // The captured black pawn stands first in the lower tray, shifted by 28.
   session.Frame();
-  EXPECT_TRUE(ShowsKeyed(ReadSurface(app.sceneBackground), ReadSurface(app.blackPieces[kPawn]), 549 + 28, 362));
-  EXPECT_TRUE(ShowsKeyed(LastFrame(), ReadSurface(app.blackPieces[kPawn]), 549 + 28, 362));
+  EXPECT_TRUE(ShowsKeyed(ReadSurface(app.surfaces().sceneBackground), ReadSurface(app.surfaces().blackPieces[kPawn]),
+                         549 + 28, 362));
+  EXPECT_TRUE(ShowsKeyed(LastFrame(), ReadSurface(app.surfaces().blackPieces[kPawn]), 549 + 28, 362));
 
   sounds = PlayAndLand(session, 1);
   ASSERT_FALSE(sounds.empty());
   EXPECT_TRUE(IsOneOf(sounds[0], 130, 132)) << sounds[0];
-  EXPECT_EQ(app.capturedWhiteCount, 1);
-  EXPECT_TRUE(ShowsKeyed(ReadSurface(app.sceneBackground), ReadSurface(app.whitePieces[kPawn]), 549 + 28, 26));
+  EXPECT_EQ(app.chess().capturedWhiteCount(), 1);
+  EXPECT_TRUE(ShowsKeyed(ReadSurface(app.surfaces().sceneBackground), ReadSurface(app.surfaces().whitePieces[kPawn]),
+                         549 + 28, 26));
 }
 
 TEST(ViewerScene, EnPassantPlaysTheOrdinarySoundAndFillsNoTray) {
@@ -128,14 +135,14 @@ TEST(ViewerScene, EnPassantPlaysTheOrdinarySoundAndFillsNoTray) {
   session.FinishIntro();
   PlayAndLand(session, 4);
   session.Tick();
-  EXPECT_EQ(app.board[Square("d5")], ' ') << "the captured pawn goes at once";
+  EXPECT_EQ(app.chess().board()[Square("d5")], ' ') << "the captured pawn goes at once";
   session.TakeSounds();
   session.FramesUntilLanded();
   const std::vector<unsigned> sounds = session.TakeSounds();
   ASSERT_FALSE(sounds.empty());
   EXPECT_TRUE(IsOneOf(sounds[0], 137, 139)) << sounds[0];
-  EXPECT_EQ(app.capturedBlackCount, 0);
-  EXPECT_EQ(app.board[Square("d6")], 'p');
+  EXPECT_EQ(app.chess().capturedBlackCount(), 0);
+  EXPECT_EQ(app.chess().board()[Square("d6")], 'p');
 }
 
 TEST(ViewerScene, CastlingHasItsOwnSoundAndTheRookArrivesWithTheKing) {
@@ -146,21 +153,21 @@ TEST(ViewerScene, CastlingHasItsOwnSoundAndTheRookArrivesWithTheKing) {
   session.FinishIntro();
   PlayAndLand(session, 6);
   session.Tick();
-  EXPECT_EQ(app.board[Square("h1")], ' ');
-  EXPECT_EQ(app.board[Square("f1")], ' ') << "the rook shows when the king lands";
+  EXPECT_EQ(app.chess().board()[Square("h1")], ' ');
+  EXPECT_EQ(app.chess().board()[Square("f1")], ' ') << "the rook shows when the king lands";
   session.TakeSounds();
   session.FramesUntilLanded();
   const std::vector<unsigned> sounds = session.TakeSounds();
   ASSERT_FALSE(sounds.empty());
   EXPECT_EQ(sounds[0], 147u);
-  EXPECT_EQ(app.board[Square("g1")], 'k');
-  EXPECT_EQ(app.board[Square("f1")], 'r');
+  EXPECT_EQ(app.chess().board()[Square("g1")], 'k');
+  EXPECT_EQ(app.chess().board()[Square("f1")], 'r');
 }
 
 TEST(ViewerScene, CheckAndResultHaveTheirSoundsAfterTheLanding) {
   SessionSetup setup;
   setup.pgn = TestGame("1.e4 f6 2.Qh5+", "1-0");
-  setup.settings[kMoveDelayByte] = 20;  // ticks far apart: sounds come between them
+  setup.settings.moveDelay = 20;  // ticks far apart: sounds come between them
   ViewerSession session(setup);
   ViewerApp& app = session.Start();
   session.FinishIntro();
@@ -175,9 +182,9 @@ TEST(ViewerScene, CheckAndResultHaveTheirSoundsAfterTheLanding) {
   EXPECT_TRUE(IsOneOf(sounds[2], 133, 135)) << "check " << sounds[2];
 
   session.Tick();  // Black's ply: the result
-  EXPECT_EQ(app.gameState, ChessState::kGameOver);
-  EXPECT_EQ(app.whiteWon, 1);
-  session.Frames(app.moveFrames / 20 + 10);
+  EXPECT_EQ(app.chess().gameState(), ChessState::kGameOver);
+  EXPECT_EQ(app.chess().whiteWon(), 1);
+  session.Frames(app.play().moveFrames / 20 + 10);
   sounds = session.TakeSounds();
   ASSERT_EQ(std::count(sounds.begin(), sounds.end(), 140u), 1);
   session.Frames(50);
@@ -191,19 +198,19 @@ TEST(ViewerScene, WinnersResultLampBlinksOnItsSideEveryTwentyFrames) {
   ViewerApp& app = session.Start();
   session.FinishIntro();
   session.Ticks(3);
-  ASSERT_EQ(app.blackWon, 1);
-  const Picture off = ReadSurface(app.resultLamps[0]);
-  const Picture lit = ReadSurface(app.resultLamps[1]);
+  ASSERT_EQ(app.chess().blackWon(), 1);
+  const Picture off = ReadSurface(app.surfaces().resultLamps[0]);
+  const Picture lit = ReadSurface(app.surfaces().resultLamps[1]);
   ASSERT_NE(off.pixels, lit.pixels) << "the lamps must differ for this test";
   // blinkCount runs 1..19 in the first lit period, 20..39 in the dark one.
   for (int frame = 1; frame <= 60; ++frame) {
     session.Frame();
-    const bool litPeriod = (app.blinkCount / 20) % 2 == 0;
+    const bool litPeriod = (app.scene().blinkCount / 20) % 2 == 0;
     const Picture shown = LastFrame();
     EXPECT_TRUE(ShowsKeyed(shown, litPeriod ? lit : off, 549, 17)) << "frame " << frame;
     EXPECT_TRUE(ShowsKeyed(shown, off, 549, 557)) << "frame " << frame;
   }
-  EXPECT_EQ(app.blinkCount, 60);
+  EXPECT_EQ(app.scene().blinkCount, 60);
 }
 
 TEST(ViewerScene, GoldenIntroFrame) {
@@ -211,25 +218,25 @@ TEST(ViewerScene, GoldenIntroFrame) {
   setup.pgn = TestGame("1.e4 e5", "1-0", "Golden, White", "Golden, Black");
   ViewerSession session(setup);
   ViewerApp& app = session.Start();
-  while (app.secondsCounted < 4) session.Frame(100);
+  while (app.frameRate().secondsCounted < 4) session.Frame(100);
   EXPECT_EQ(CompareWithGolden(LastFrame(), "intro-version-line.png"), 0);
 }
 
 TEST(ViewerScene, GoldenMidSlideFrameLiftsThePieceOverItsShadow) {
   SessionSetup setup;
   setup.pgn = TestGame("1.e4 e5", "1-0", "Golden, White", "Golden, Black");
-  setup.settings[kPieceSpeedByte] = 10;     // 5 pixels a frame
-  setup.settings[kAnimationStyleByte] = 4;  // high jumping
+  setup.settings.pieceSpeed = 10;     // 5 pixels a frame
+  setup.settings.animationStyle = 4;  // high jumping
   ViewerSession session(setup);
   ViewerApp& app = session.Start();
   session.FinishIntro();
   session.Tick();
   session.Frames(10);  // halfway from e2 to e4
-  ASSERT_EQ(app.liftShown, -90);
+  ASSERT_EQ(app.scene().liftShown, -90);
   const Picture frame = LastFrame();
-  const int x = static_cast<int>(app.plyAnimation.fromX);
-  const int y = static_cast<int>(app.plyAnimation.fromY);
-  EXPECT_TRUE(ShowsKeyed(frame, ReadSurface(app.whitePieces[kPawn]), x, y - 90));
+  const int x = static_cast<int>(app.scene().plyAnimation.fromX);
+  const int y = static_cast<int>(app.scene().plyAnimation.fromY);
+  EXPECT_TRUE(ShowsKeyed(frame, ReadSurface(app.surfaces().whitePieces[kPawn]), x, y - 90));
   EXPECT_EQ(CompareWithGolden(frame, "mid-slide-lifted-pawn.png"), 0);
 }
 

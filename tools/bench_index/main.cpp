@@ -12,18 +12,13 @@
 #include <string>
 
 #include "tools/bench_index/generate_pgn.h"
-#include "viewer/show/game_play.h"
+#include "viewer/show/game_index.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
 double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
-
-class QuietGamePlay : public GamePlay {
- public:
-  QuietGamePlay() { keepRecords = false; }
-};
 
 }  // namespace
 
@@ -42,28 +37,29 @@ int main(int argc, char** argv) {
   // Wall-clock time, and the processor time of this program alone (which
   // other programs running at the same time disturb less).
   double best = 1e9, bestProcessor = 1e9;
-  QuietGamePlay play;
-  std::snprintf(play.pgnFileName, sizeof play.pgnFileName, "%s", path.c_str());
+  GameIndex library;
+  library.KeepRecords(false);
+  library.SetFileName(path.c_str());
   for (int run = 0; run < 5; ++run) {
     const auto start = Clock::now();
     const std::clock_t processorStart = std::clock();
-    play.CountGames();
-    play.IndexPlies();
+    library.CountGames();
+    library.IndexPlies();
     best = std::min(best, SecondsSince(start));
     bestProcessor = std::min(bestProcessor, static_cast<double>(std::clock() - processorStart) / CLOCKS_PER_SEC);
   }
   std::printf(
       "indexing (CountGames + IndexPlies): %d games, best of 5: %.3f s, %.0f MB/s (processor time: %.0f MB/s)\n",
-      play.lastGameIndex + 1, best, fileMegabytes / best, fileMegabytes / bestProcessor);
+      library.lastGameIndex() + 1, best, fileMegabytes / best, fileMegabytes / bestProcessor);
 
   double loadBest = 1e9;
   for (int run = 0; run < 5; ++run) {
-    play.LoadGame(0);  // start away from the end of the file
+    library.LoadGame(0);  // start away from the end of the file
     const auto start = Clock::now();
-    play.LoadGame(play.lastGameIndex);
+    library.LoadGame(library.lastGameIndex());
     loadBest = std::min(loadBest, SecondsSince(start));
   }
-  std::printf("LoadGame of the last game: %.3f ms (%d plies)\n", loadBest * 1e3, play.loadedPlies);
+  std::printf("LoadGame of the last game: %.3f ms (%d plies)\n", loadBest * 1e3, library.plies().loadedPlies);
   if (argc <= 2) std::filesystem::remove(path);
   return 0;
 }

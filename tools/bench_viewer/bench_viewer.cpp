@@ -106,28 +106,24 @@ Summary TimeStartUp(int repetitions) {
 Summary TimeSlideFrames(int frames) {
   headless::Reset();
   std::unique_ptr<ViewerApp> app = StartViewer();
-  while (app->secondsCounted < 8) {
+  while (app->frameRate().secondsCounted < 8) {
     headless::AdvanceClock(100);
     PumpMessages();
     app->UpdateFrame();
   }
   // Ticks until the first ply starts (after the opening wait), then a few
   // frames into its slide.
-  for (int tick = 0; tick < 50 && app->animFrame == 0; ++tick) app->OnTimer();
+  for (int tick = 0; tick < 50 && app->scene().animFrame == 0; ++tick) app->OnTimer();
   for (int i = 0; i < 5; ++i) app->UpdateFrame();
-  const PlyAnimation inFlight = app->plyAnimation;
-  const int32_t inFlightFrame = app->animFrame;
-  const int16_t inFlightLift = app->lift;
+  const SceneState inFlight = app->scene();
   std::vector<double> samples;
   for (int i = 0; i < frames; ++i) {
-    app->plyAnimation = inFlight;
-    app->animFrame = inFlightFrame;
-    app->lift = inFlightLift;
+    app->RestoreScene(inFlight);
     const Clock::time_point start = Clock::now();
     app->UpdateFrame();
     samples.push_back(MillisecondsSince(start));
   }
-  const bool sliding = app->animFrame > 0;
+  const bool sliding = app->scene().animFrame > 0;
   StopViewer(app);
   if (!sliding) std::fprintf(stderr, "bench_viewer: the slide ended during the measurement\n");
   return Summarise(samples);

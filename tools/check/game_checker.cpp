@@ -24,10 +24,18 @@ bool GameChecker::Index(const char* fileName) {
   return true;
 }
 
-std::string GameChecker::PlayGame(int number) {
+void GameChecker::StartGame(int number) {
   games_.SetCurrentGame(static_cast<int16_t>(number));
   games_.LoadGame(static_cast<int16_t>(number - 1));
   chess_.StartGame(games_.gameStart());
+}
+
+void GameChecker::FinishGame() {
+  if (chess_.pendingApplied() == 0) chess_.ApplyPendingSquares();
+}
+
+std::string GameChecker::PlayGame(int number) {
+  StartGame(number);
   int pliesResolved = 0;
   char line[600];
   try {
@@ -42,7 +50,7 @@ std::string GameChecker::PlayGame(int number) {
     return line;
   }
   pliesPlayed += pliesResolved;
-  if (chess_.pendingApplied() == 0) chess_.ApplyPendingSquares();
+  FinishGame();
 
   const Board& board = chess_.board();
   char squares[65];

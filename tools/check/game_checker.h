@@ -23,9 +23,17 @@ class GameChecker {
 
   const GameIndex& games() const { return games_; }
   const ChessState& chess() const { return chess_; }
-  // Takes the last shown ply back (for the fuzz target's take-back checks).
-  PlyOutcome TakeBackPly() { return chess_.TakeBackPly(games_.plies()); }
+
+  // The steps of PlayGame on their own, for checks that play a game their
+  // own way (the fuzz target takes plies back as the viewer's Left key does).
+  void StartGame(int number);
   PlyOutcome AdvancePly() { return chess_.AdvancePly(games_.plies()); }
+  PlyOutcome TakeBackPly() { return chess_.TakeBackPly(games_.plies()); }
+  // A slide lands.
+  void LandPly() { chess_.LandPendingSquares(); }
+  // After the last ply: what is still pending goes onto the board.
+  void FinishGame();
+  void Release() { games_.ReleaseGameLibrary(); }
 
   // Totals over the games played so far.
   long pliesPlayed = 0;

@@ -13,121 +13,44 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "platform/headless.h"
+#include "tests/support/viewer_session.h"
 #include "tools/soak/held_resources.h"
 #include "tools/soak/soak_games.h"
-#include "viewer/frame/window_procedure.h"
-#include "viewer/show/viewer_app.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kArtLibraries[] = {
-    "Tarnwicket_Checkerlib.dll",
-    "Tarnwicket_Figurinelib.dll",
-    "Tarnwicket_Dashlib.dll",
-    "Tarnwicket_Backdroplib.dll",
+enum Key : int {
+  kEnter = kEnterKey,
+  kEscape = kEscapeKey,
+  kLeft = kLeftKey,
+  kUp = kUpKey,
+  kRight = kRightKey,
+  kDown = kDownKey
 };
-
-enum Key : int { kEnter = 13, kEscape = 27, kLeft = 37, kUp = 38, kRight = 39, kDown = 40 };
 
 // Windowed, random layouts, random order, no waits, fastest pieces, sound on.
-const uint8_t kSoakSettings[23] = {1, 0, 1, 0, 20, 0, 1, 1, 1, 0, 1, 0, 0, 5, 2, 1, 1, 1, 3, 2, 0, 2, 0};
-
-// The viewer in its own folder, driven as the program's message loop would.
-class SoakSession {
- public:
-  SoakSession() {
-    headless::Enable();
-    headless::Reset();
-    std::string pattern = (fs::temp_directory_path() / "tarnwicket-soak-XXXXXX").string();
-    if (mkdtemp(&pattern[0]) == nullptr) throw std::runtime_error("no temporary folder");
-    folder_ = pattern;
-    previousFolder_ = fs::current_path();
-    fs::current_path(folder_);
-  }
-
-  ~SoakSession() {
-    if (appWindow != nullptr) DetachApplication(appWindow);
-    app_.reset();
-    appWindow = nullptr;
-    theApp = nullptr;
-    headless::Reset();
-    fs::current_path(previousFolder_);
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-  }
-
-  ViewerApp& Start() {
-    app_.reset(new ViewerApp(GetModuleHandleA(nullptr), "TarnwicketGame", SW_SHOWNORMAL, 800, 600, 24, ""));
-    theApp = app_.get();
-    return *app_;
-  }
-
-  ViewerApp& app() { return *app_; }
-  bool quit() const { return quit_; }
-
-  bool Pump() {
-    MSG message;
-    while (!quit_ && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) {
-        quit_ = true;
-        break;
-      }
-      DispatchMessageA(&message);
-      RethrowHeldFatalError();
-    }
-    return !quit_;
-  }
-
-  void Frame(uint32_t milliseconds) {
-    headless::AdvanceClock(milliseconds);
-    if (Pump()) app_->UpdateFrame();
-  }
-
-  // The clock moves on to the play timer's next tick, which is delivered.
-  void Tick() {
-    const int32_t period = app_->delayMs + app_->moveFrames;
-    const uint64_t periodMs = static_cast<uint64_t>(period >= 10 ? period : 10);
-    const uint64_t now = headless::ClockMilliseconds();
-    const uint64_t next = timerStartMs_ + ((now - timerStartMs_) / periodMs + 1) * periodMs;
-    headless::AdvanceClock(static_cast<uint32_t>(next - now));
-    Pump();
-  }
-
-  void FinishIntro() {
-    while (app_->secondsCounted < 8 && !quit_) Frame(100);
-    timerStartMs_ = headless::ClockMilliseconds();
-  }
-
-  void Press(int key) {
-    headless::KeyPress(key);
-    Pump();
-  }
-
- private:
-  fs::path folder_;
-  fs::path previousFolder_;
-  std::unique_ptr<ViewerApp> app_;
-  uint64_t timerStartMs_ = 0;
-  bool quit_ = false;
-};
-
-void WriteBytes(const char* name, const void* bytes, size_t size) {
-  std::ofstream(name, std::ios::binary).write(static_cast<const char*>(bytes), static_cast<std::streamsize>(size));
+SettingsRecord SoakSettings() {
+  SettingsRecord settings = TestSettings();
+  settings.moveDelay = 0;
+  settings.nextGameDelay = 1;
+  settings.useRandomLayouts = 1;
+  settings.scrollAnnouncementsForever = 0;
+  settings.randomGameOrder = 1;
+  return settings;
 }
 
 // One random step: mostly timer ticks, then frames, then a key.
 class RandomPlayer {
  public:
-  RandomPlayer(SoakSession& session, SoakFigures& figures, uint32_t seed)
+  RandomPlayer(ViewerSession& session, SoakFigures& figures, uint32_t seed)
       : session_(session), figures_(figures), random_(seed) {}
 
   // Takes one step; returns whether it started a new game.
   bool Step() {
     ViewerApp& app = session_.app();
-    const int16_t stateBefore = app.gameState;
+    const int16_t stateBefore = app.chess().gameState();
     const int roll = Roll(100);
     if (roll < 60) {
       session_.Tick();
@@ -146,7 +69,7 @@ class RandomPlayer {
       }
     }
     // The timer starts the next game once the end of a game has been shown.
-    return stateBefore >= ChessState::kGameOver && app.gameState == ChessState::kPlaying;
+    return stateBefore >= ChessState::kGameOver && app.chess().gameState() == ChessState::kPlaying;
   }
 
  private:
@@ -160,7 +83,7 @@ class RandomPlayer {
     return roll < 88 ? kUp : kDown;
   }
 
-  SoakSession& session_;
+  ViewerSession& session_;
   SoakFigures& figures_;
   std::mt19937 random_;
 };
@@ -169,22 +92,22 @@ class RandomPlayer {
 
 SoakFigures RunSoak(const SoakOptions& options) {
   SoakFigures figures;
-  SoakSession session;
+  SessionSetup setup;
+  setup.settings = SoakSettings();
+  setup.artLibraries = !options.artFolder.empty();
+  setup.artFolder = options.artFolder;
+  ViewerSession session(setup);
   const int gamesInFile = options.games + 1;
   figures.gamesInFile = WriteSoakGameFile("Tarnwicket.pgn", options.gameSources, gamesInFile);
   if (figures.gamesInFile == 0) {
     figures.failure = "no games to play in the game sources";
     return figures;
   }
-  WriteBytes("Tarnwicket.cfg", kSoakSettings, sizeof kSoakSettings);
   WriteSoakLayoutsFile("Tarnwicket.rnd", 200, options.seed);
-  if (!options.artFolder.empty()) {
-    for (const char* library : kArtLibraries) fs::copy_file(fs::path(options.artFolder) / library, library);
-  }
 
   try {
     session.Start();
-    session.FinishIntro();
+    session.FinishIntro(100);
     if (SurfacesMadeSoFar() == 0) {
       figures.failure = "the platform calls are not counted (the soak program lacks its --wrap link options)";
       return figures;
@@ -202,9 +125,14 @@ SoakFigures RunSoak(const SoakOptions& options) {
     figures.finished = session.quit();
     if (!figures.finished) figures.failure = "the viewer did not close after Escape";
   } catch (const FatalError& error) {
+    if (!session.started()) {
+      figures.failure = error.text;
+      return figures;
+    }
     const ViewerApp& app = session.app();
-    figures.failure = std::string(error.text) + " (game " + std::to_string(app.currentGame) + " of the file, move " +
-                      std::to_string(app.moveNumber) + ", ply \"" + app.plyDisplayText + "\")";
+    figures.failure = std::string(error.text) + " (game " + std::to_string(app.games().currentGame()) +
+                      " of the file, move " + std::to_string(app.chess().moveNumber()) + ", ply \"" +
+                      app.chess().plyDisplayText() + "\")";
     return figures;
   }
   figures.afterEscape = MeasureHeldResources();

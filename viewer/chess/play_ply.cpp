@@ -20,23 +20,18 @@ void PlyLists::Release() {
   loadedPlies = 0;
 }
 
-namespace {
-
-// Copies slot `index` of the lists; a slot past the loaded game reads as "*".
-void FetchPly(const PlyLists& plies, int index, char (&text)[100], char (&displayText)[100]) {
-  if (index < 0 || index >= plies.loadedPlies || index >= static_cast<int>(plies.plyList.size()) ||
-      index >= static_cast<int>(plies.plyDisplayList.size())) {
+void PlyLists::Fetch(int index, char (&text)[100], char (&displayText)[100]) const {
+  if (index < 0 || index >= loadedPlies || index >= static_cast<int>(plyList.size()) ||
+      index >= static_cast<int>(plyDisplayList.size())) {
     std::strcpy(text, "*");
     std::strcpy(displayText, "*");
     return;
   }
-  std::memcpy(text, plies.plyList[index].text, sizeof text);
-  std::memcpy(displayText, plies.plyDisplayList[index].text, sizeof displayText);
+  std::memcpy(text, plyList[index].text, sizeof text);
+  std::memcpy(displayText, plyDisplayList[index].text, sizeof displayText);
   text[sizeof text - 1] = '\0';
   displayText[sizeof displayText - 1] = '\0';
 }
-
-}  // namespace
 
 PlyOutcome ChessState::AdvancePly(const PlyLists& plies) {
   PlyOutcome outcome;
@@ -61,13 +56,13 @@ void ChessState::PlayWhitePly(const PlyLists& plies, PlyOutcome& outcome) {
   if (moveNumber_ == 1 && start_.refusal[0] != '\0') {
     throw FatalError::Format("Can't show this game: %s", start_.refusal);
   }
-  FetchPly(plies, 2 * (moveNumber_ - 1), plyText_, plyDisplayText_);
+  plies.Fetch(2 * (moveNumber_ - 1), plyText_, plyDisplayText_);
   PlayFetchedPly(kWhite, outcome);
   sideToMove_ = kBlack;
 }
 
 void ChessState::PlayBlackPly(const PlyLists& plies, PlyOutcome& outcome) {
-  FetchPly(plies, 2 * moveNumber_ - 1, plyText_, plyDisplayText_);
+  plies.Fetch(2 * moveNumber_ - 1, plyText_, plyDisplayText_);
   PlayFetchedPly(kBlack, outcome);
   sideToMove_ = kWhite;
 }
@@ -103,7 +98,7 @@ GameResult ChessState::Result() const {
 bool ChessState::NextPlyIsFirstMove(const PlyLists& plies) const {
   if (sideToMove_ != kWhite || moveNumber_ != 0 || start_.refusal[0] != '\0') return false;
   char text[100], displayText[100];
-  FetchPly(plies, 0, text, displayText);
+  plies.Fetch(0, text, displayText);
   return !IsResultToken(text);
 }
 

@@ -20,4 +20,6 @@ struct PlyLists {
   // Sizes both lists to `slots` zeroed slots, none filled.
   void Allocate(int slots);
   void Release();
+  // Copies slot `index` of both lists; a slot past the loaded game reads as "*".
+  void Fetch(int index, char (&text)[100], char (&displayText)[100]) const;
 };

@@ -322,6 +322,6 @@ void ChessState::ResolvePly(int16_t side) {
 }
 
 void ChessState::ResolvePly(int16_t side, const char* text) {
-  std::snprintf(plyText_, sizeof plyText_, "%s", text);
+  if (text != plyText_) std::snprintf(plyText_, sizeof plyText_, "%s", text);
   ResolvePly(side);
 }

@@ -60,6 +60,7 @@ class GameIndex {
   // --- What it holds ---
 
   const char* pgnFileName() const { return pgnFileName_; }
+  bool IsFileOpen() const { return gameFile_.IsOpen(); }
   // 1-based number of the game shown.
   int16_t currentGame() const { return currentGame_; }
   void SetCurrentGame(int16_t game) { currentGame_ = game; }

@@ -5,16 +5,12 @@
 #include <cstdio>
 
 #include "common/frame_geometry.h"
+#include "viewer/show/slide_arrival.h"
 #include "viewer/show/viewer_app.h"
 
 using namespace frame_geometry;
 
 namespace {
-
-// True when one more step along an axis reaches or passes its destination.
-bool StepReaches(float position, float step, float destination) {
-  return (step > 0 && position + step >= destination) || (step < 0 && position + step <= destination);
-}
 
 int16_t Truncated(float value) { return static_cast<int16_t>(value); }
 
@@ -55,8 +51,7 @@ void ViewerApp::StepSlide() {
   bool arrived = false;
   if (scene_.animFrame > 0) {
     ++scene_.animFrame;
-    arrived = StepReaches(scene_.plyAnimation.fromX, scene_.plyAnimation.stepX, scene_.plyAnimation.toX) ||
-              StepReaches(scene_.plyAnimation.fromY, scene_.plyAnimation.stepY, scene_.plyAnimation.toY);
+    arrived = SlideArrives(scene_.plyAnimation);
   }
   if (scene_.animFrame > play_.moveFrames || arrived || scene_.animFrame < 0) LandPly();
 }

@@ -48,6 +48,9 @@ class ViewerApp : public DirectDrawApplication {
   const SceneState& scene() const { return scene_; }
   const FrameRate& frameRate() const { return frameRate_; }
   const PlayState& play() const { return play_; }
+  // Puts back a scene taken earlier (for tools that hold a slide still,
+  // such as the frame-time benchmark).
+  void RestoreScene(const SceneState& scene) { scene_ = scene; }
   // The play timer's period, once the intro has measured the frame rate.
   uint32_t PlayTimerPeriodMs() const { return PlayState::TimerPeriodMs(options_.delayMs, play_.moveFrames); }
   // The loaded game's tag line as the console shows it (in the font's

@@ -1,5 +1,5 @@
-// Scripted headless viewer runs for the tests (see viewer_session.h).
-#include "tests/viewer/viewer_session.h"
+// Scripted headless viewer runs (see viewer_session.h).
+#include "tests/support/viewer_session.h"
 
 #include <unistd.h>
 
@@ -14,55 +14,53 @@
 
 namespace fs = std::filesystem;
 
-namespace {
+namespace {}  // namespace
 
-const char* const kArtLibraries[] = {
+const char* const kArtLibraryNames[4] = {
     "Tarnwicket_Checkerlib.dll",
     "Tarnwicket_Figurinelib.dll",
     "Tarnwicket_Dashlib.dll",
     "Tarnwicket_Backdroplib.dll",
 };
 
-void WriteFile(const std::string& path, const void* data, size_t size) {
+void WriteWholeFile(const std::string& path, const void* data, size_t size) {
   std::ofstream out(path, std::ios::binary);
   out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
   if (!out) throw std::runtime_error("cannot write " + path);
 }
 
-}  // namespace
-
-void PlaceArtLibrary(const std::string& builtName, const std::string& placedName) {
+void PlaceArtLibrary(const std::string& builtName, const std::string& placedName, const std::string& fromFolder) {
   const fs::path placed = fs::current_path() / placedName;
   fs::remove(placed);
-  fs::create_symlink(fs::path(TARNWICKET_ART_LIBRARY_DIR) / builtName, placed);
+  fs::create_symlink(fs::path(fromFolder.empty() ? TARNWICKET_ART_LIBRARY_DIR : fromFolder) / builtName, placed);
 }
 
-std::vector<uint8_t> TestSettings() {
-  return {
-      1,   // windowed
-      1,   // move delay: 500 ms
-      2,   // two ticks between games
-      0,   // no opening wait
-      20,  // fastest pieces: 9 pixels a frame
-      0,   // reserved
-      0,   // no random layouts
-      1,   // autoplay
-      1,   // highlight moves
-      1,   // announcements scroll forever
-      0,   // games in file order
-      0,   // tag values with their names
-      0,   // no waiting for the announcements
-      5,   // black piece set
-      2,   // white piece set
-      1,   // sound on
-      1,   // date kept on show
-      1,   // blank tag values shown empty
-      3,   // medium jumping
-      2,   // backdrop
-      0,   // console
-      2,   // board
-      0,   // console style
-  };
+SettingsRecord TestSettings() {
+  SettingsRecord settings;
+  settings.windowedMode = 1;
+  settings.moveDelay = 1;  // 500 ms
+  settings.nextGameDelay = 2;
+  settings.firstMoveDelay = 0;
+  settings.pieceSpeed = 20;  // 9 pixels a frame
+  settings.reservedFlag = 0;
+  settings.useRandomLayouts = 0;
+  settings.autoplay = 1;
+  settings.highlightMoves = 1;
+  settings.scrollAnnouncementsForever = 1;
+  settings.randomGameOrder = 0;
+  settings.removeHeaderQuotes = 0;  // tag values with their names
+  settings.waitForAnnouncements = 0;
+  settings.blackPieceSet = 5;
+  settings.whitePieceSet = 2;
+  settings.sound = 1;
+  settings.headerLeftDisplayed = 1;  // the date kept on show
+  settings.hideBlankHeaderEntries = 1;
+  settings.animationStyle = 3;  // medium jumping
+  settings.backdropIndex = 2;
+  settings.consoleIndex = 0;
+  settings.boardIndex = 2;
+  settings.consoleStyle = 0;
+  return settings;
 }
 
 std::string TestGame(const std::string& moves, const std::string& result, const std::string& white,
@@ -85,17 +83,22 @@ ViewerSession::ViewerSession(const SessionSetup& setup) {
   std::string pattern = (fs::temp_directory_path() / "tarnwicket-viewer-XXXXXX").string();
   if (mkdtemp(&pattern[0]) == nullptr) throw std::runtime_error("no temporary folder");
   folder_ = pattern;
-  if (!setup.pgn.empty()) WriteFile(folder_ + "/Tarnwicket.pgn", setup.pgn.data(), setup.pgn.size());
-  if (!setup.settings.empty()) {
-    WriteFile(folder_ + "/Tarnwicket.cfg", setup.settings.data(), setup.settings.size());
+  if (!setup.pgn.empty()) WriteWholeFile(folder_ + "/Tarnwicket.pgn", setup.pgn.data(), setup.pgn.size());
+  if (setup.settingsBytes.has_value()) {
+    const std::vector<uint8_t>& bytes = *setup.settingsBytes;
+    if (!bytes.empty()) WriteWholeFile(folder_ + "/Tarnwicket.cfg", bytes.data(), bytes.size());
+  } else {
+    uint8_t bytes[SettingsRecord::kSize];
+    setup.settings.ToBytes(bytes);
+    WriteWholeFile(folder_ + "/Tarnwicket.cfg", bytes, sizeof bytes);
   }
   if (!setup.layouts.empty()) {
-    WriteFile(folder_ + "/Tarnwicket.rnd", setup.layouts.data(), setup.layouts.size());
+    WriteWholeFile(folder_ + "/Tarnwicket.rnd", setup.layouts.data(), setup.layouts.size());
   }
   previousFolder_ = fs::current_path().string();
   fs::current_path(folder_);
   if (setup.artLibraries) {
-    for (const char* library : kArtLibraries) PlaceArtLibrary(library, library);
+    for (const char* library : kArtLibraryNames) PlaceArtLibrary(library, library, setup.artFolder);
   }
   commandLine_ = setup.commandLine;
 }
@@ -142,7 +145,7 @@ void ViewerSession::Frames(int count, uint32_t milliseconds) {
 
 void ViewerSession::FinishIntro(uint32_t frameMs) {
   if (app_ == nullptr) Start();
-  while (app_->secondsCounted < 8 && !quit_) Frame(frameMs);
+  while (app_->frameRate().secondsCounted < 8 && !quit_) Frame(frameMs);
   timerStartMs_ = headless::ClockMilliseconds();
 }
 
@@ -152,8 +155,7 @@ void ViewerSession::Press(int virtualKey) {
 }
 
 void ViewerSession::Tick() {
-  const int32_t period = app_->delayMs + app_->moveFrames;
-  const uint64_t periodMs = static_cast<uint64_t>(period >= 10 ? period : 10);
+  const uint64_t periodMs = app_->PlayTimerPeriodMs();
   const uint64_t now = headless::ClockMilliseconds();
   const uint64_t next = timerStartMs_ + ((now - timerStartMs_) / periodMs + 1) * periodMs;
   headless::AdvanceClock(static_cast<uint32_t>(next - now));
@@ -165,7 +167,7 @@ void ViewerSession::Ticks(int count) {
 }
 
 void ViewerSession::FramesUntilLanded(int limit) {
-  for (int i = 0; i < limit && app_->animFrame != 0; ++i) Frame();
+  for (int i = 0; i < limit && app_->scene().animFrame != 0; ++i) Frame();
 }
 
 std::vector<unsigned> ViewerSession::TakeSounds() {

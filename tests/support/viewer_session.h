@@ -1,14 +1,17 @@
-// A scripted viewer run for the tests: a folder of its own holding the game
-// file, the settings and layouts files and (optionally) the art libraries;
-// the headless platform on its virtual clock; and a loop that delivers the
-// queued messages and updates the frame as the program's own loop does.
+// A scripted viewer run, for the tests and the soak run: a folder of its own
+// holding the game file, the settings and layouts files and (optionally) the
+// art libraries; the headless platform on its virtual clock; and a loop that
+// delivers the queued messages and updates the frame as the program's own
+// loop does.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "common/settings/settings_record.h"
 #include "platform/headless.h"
 #include "viewer/show/viewer_app.h"
 
@@ -22,35 +25,20 @@ enum TestKey : int {
   kDownKey = 40,
 };
 
-// Settings file bytes for the tests: windowed, games in file order, no
-// opening wait, fastest pieces; each test changes what it is about.
-std::vector<uint8_t> TestSettings();
-
-// Settings byte offsets.
-enum SettingsByte : int {
-  kWindowedByte = 0,
-  kMoveDelayByte = 1,
-  kNextGameDelayByte = 2,
-  kFirstMoveDelayByte = 3,
-  kPieceSpeedByte = 4,
-  kRandomLayoutsByte = 6,
-  kAutoplayByte = 7,
-  kScrollForeverByte = 9,
-  kRandomOrderByte = 10,
-  kRemoveQuotesByte = 11,
-  kWaitForAnnouncementsByte = 12,
-  kSoundByte = 15,
-  kHeaderLeftByte = 16,
-  kAnimationStyleByte = 18,
-  kBackdropByte = 19,
-  kBoardByte = 21,
-};
+// Settings for the tests: windowed, games in file order, no opening wait,
+// fastest pieces; each test changes what it is about.
+SettingsRecord TestSettings();
 
 struct SessionSetup {
-  std::string pgn;                                 // Tarnwicket.pgn; empty: no game file
-  bool artLibraries = true;                        // the four art libraries beside the viewer
-  std::vector<uint8_t> settings = TestSettings();  // empty: no settings file
-  std::vector<uint8_t> layouts;                    // Tarnwicket.rnd; empty: no file
+  std::string pgn;           // Tarnwicket.pgn; empty: no game file
+  bool artLibraries = true;  // the four art libraries beside the viewer
+  // Where the art libraries are linked from; empty: the build's run folder.
+  std::string artFolder;
+  SettingsRecord settings = TestSettings();
+  // The settings file's bytes when they are not a whole record (any length);
+  // an empty list writes no settings file at all.
+  std::optional<std::vector<uint8_t>> settingsBytes;
+  std::vector<uint8_t> layouts;  // Tarnwicket.rnd; empty: no file
   std::string commandLine;
 };
 
@@ -64,6 +52,7 @@ class ViewerSession {
   // Constructs the viewer in the session's folder (throws its FatalError).
   ViewerApp& Start();
   ViewerApp& app() { return *app_; }
+  bool started() const { return app_ != nullptr; }
   const std::string& folder() const { return folder_; }
 
   // Delivers the queued messages; false once the quit message came.
@@ -104,9 +93,16 @@ class ViewerSession {
 std::string TestGame(const std::string& moves, const std::string& result, const std::string& white = "White, Player",
                      const std::string& black = "Black, Player", const std::string& event = "Test Event");
 
-// Puts an art library of the build's run folder into the current folder
-// under the given name (a link to it; the built library is never written).
-void PlaceArtLibrary(const std::string& builtName, const std::string& placedName);
+// The names of the four art libraries, as the programs load them.
+extern const char* const kArtLibraryNames[4];
+
+// Puts an art library of `fromFolder` (empty: the build's run folder) into
+// the current folder under the given name (a link to it; the built library
+// is never written).
+void PlaceArtLibrary(const std::string& builtName, const std::string& placedName, const std::string& fromFolder = "");
 
 // A file of the test data folder, read whole.
 std::string ReadTestData(const std::string& relativePath);
+
+// A file written whole (binary); throws when it cannot be.
+void WriteWholeFile(const std::string& path, const void* data, size_t size);
