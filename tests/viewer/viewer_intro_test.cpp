@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/frame_geometry.h"
 #include "tests/support/viewer_session.h"
 #include "tests/viewer/pictures.h"
 
@@ -13,7 +14,8 @@ namespace {
 bool ShowsText(const Picture& frame, ViewerApp& app, int x, int y, const std::string& text, int cells) {
   for (int i = 0; i < cells; ++i) {
     const unsigned char code = i < static_cast<int>(text.size()) ? text[i] : 0;
-    if (!ShowsOpaque(frame, ReadSurface(app.surfaces().glyphs[code]), x + 16 * i, y)) return false;
+    const int cellX = x + frame_geometry::kGlyphWidth * i;
+    if (!ShowsOpaque(frame, ReadSurface(app.surfaces().glyphs[code]), cellX, y)) return false;
   }
   return true;
 }
@@ -36,8 +38,11 @@ TEST(ViewerIntro, ShowsOneLinePerSecondWithTheKingOnItsHomeSquare) {
     session.Frame(100);
     ASSERT_EQ(app.frameRate().secondsCounted, second);
     const Picture frame = LastFrame();
-    EXPECT_TRUE(ShowsText(frame, app, 559, 336, lines[second], 14)) << "second " << second;
-    EXPECT_TRUE(ShowsKeyed(frame, ReadSurface(app.surfaces().whitePieces[5]), 301, 400));
+    const frame_geometry::TextField ticker = frame_geometry::kTickerField;
+    EXPECT_TRUE(ShowsText(frame, app, ticker.x, ticker.y, lines[second], ticker.cells)) << "second " << second;
+    // The white king on e1.
+    const frame_geometry::ScreenPoint e1 = frame_geometry::SpritePlace(7, 4);
+    EXPECT_TRUE(ShowsKeyed(frame, ReadSurface(app.surfaces().whitePieces[kKing]), e1.x, e1.y));
   }
   EXPECT_EQ(app.chess().moveNumber(), 0) << "no ply is played during the intro";
 }

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "common/frame_geometry.h"
 #include "tests/support/board_text.h"
 #include "tests/support/viewer_session.h"
 #include "tests/viewer/pictures.h"
@@ -321,7 +322,10 @@ TEST(ViewerPlay, NamesInUtf8ReadThroughTheFontsCells) {
   EXPECT_STREQ(app.shownHeaderLine(4), "Ljubojevic, Ljubomir");
   EXPECT_STREQ(app.shownHeaderLine(5), "Nepomniachtchi, Ian");
   const Picture scene = ReadSurface(app.surfaces().sceneBackground);
-  EXPECT_TRUE(ShowsOpaque(scene, ReadSurface(app.surfaces().glyphs['c']), 67 + 16 * 9, 557));
+  // The tenth cell of White's name.
+  const frame_geometry::TextField name = frame_geometry::kWhiteNameField;
+  EXPECT_TRUE(
+      ShowsOpaque(scene, ReadSurface(app.surfaces().glyphs['c']), name.x + frame_geometry::kGlyphWidth * 9, name.y));
 }
 
 TEST(ViewerPlay, MissingGameFileEndsInItsFatalErrorBox) {

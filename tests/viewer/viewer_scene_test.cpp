@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "common/frame_geometry.h"
 #include "tests/support/board_text.h"
 #include "tests/support/viewer_session.h"
 #include "tests/viewer/pictures.h"
@@ -113,18 +114,21 @@ TEST(ViewerScene, CaptureGoesToItsTrayWithACaptureSound) {
   EXPECT_TRUE(IsOneOf(sounds[0], 130, 132)) << sounds[0];
   EXPECT_EQ(app.chess().capturedBlackCount(), 1);
   EXPECT_EQ(app.chess().capturedBlack()[0], kPawn);
-  // The captured black pawn stands first in the lower tray, shifted by 28.
+  // The captured black pawn stands first in the lower tray, shifted right.
   session.Frame();
+  const frame_geometry::ScreenPoint blackSlot = frame_geometry::TraySlotPlace(false, 0);
+  EXPECT_EQ(blackSlot.x, frame_geometry::kTrayColumns[0] + frame_geometry::kTrayRowShift);
   EXPECT_TRUE(ShowsKeyed(ReadSurface(app.surfaces().sceneBackground), ReadSurface(app.surfaces().blackPieces[kPawn]),
-                         549 + 28, 362));
-  EXPECT_TRUE(ShowsKeyed(LastFrame(), ReadSurface(app.surfaces().blackPieces[kPawn]), 549 + 28, 362));
+                         blackSlot.x, blackSlot.y));
+  EXPECT_TRUE(ShowsKeyed(LastFrame(), ReadSurface(app.surfaces().blackPieces[kPawn]), blackSlot.x, blackSlot.y));
 
   sounds = PlayAndLand(session, 1);
   ASSERT_FALSE(sounds.empty());
   EXPECT_TRUE(IsOneOf(sounds[0], 130, 132)) << sounds[0];
   EXPECT_EQ(app.chess().capturedWhiteCount(), 1);
+  const frame_geometry::ScreenPoint whiteSlot = frame_geometry::TraySlotPlace(true, 0);
   EXPECT_TRUE(ShowsKeyed(ReadSurface(app.surfaces().sceneBackground), ReadSurface(app.surfaces().whitePieces[kPawn]),
-                         549 + 28, 26));
+                         whiteSlot.x, whiteSlot.y));
 }
 
 TEST(ViewerScene, EnPassantPlaysTheOrdinarySoundAndFillsNoTray) {
@@ -207,8 +211,11 @@ TEST(ViewerScene, WinnersResultLampBlinksOnItsSideEveryTwentyFrames) {
     session.Frame();
     const bool litPeriod = (app.scene().blinkCount / 20) % 2 == 0;
     const Picture shown = LastFrame();
-    EXPECT_TRUE(ShowsKeyed(shown, litPeriod ? lit : off, 549, 17)) << "frame " << frame;
-    EXPECT_TRUE(ShowsKeyed(shown, off, 549, 557)) << "frame " << frame;
+    EXPECT_TRUE(
+        ShowsKeyed(shown, litPeriod ? lit : off, frame_geometry::kTopResultLamp.x, frame_geometry::kTopResultLamp.y))
+        << "frame " << frame;
+    EXPECT_TRUE(ShowsKeyed(shown, off, frame_geometry::kBottomResultLamp.x, frame_geometry::kBottomResultLamp.y))
+        << "frame " << frame;
   }
   EXPECT_EQ(app.scene().blinkCount, 60);
 }
