@@ -17,12 +17,12 @@
 
 // Virtual-key codes the viewer answers.
 enum TestKey : int {
-  kEnterKey = 13,
-  kEscapeKey = 27,
-  kLeftKey = 37,
-  kUpKey = 38,
-  kRightKey = 39,
-  kDownKey = 40,
+  kEnterKey = VK_RETURN,
+  kEscapeKey = VK_ESCAPE,
+  kLeftKey = VK_LEFT,
+  kUpKey = VK_UP,
+  kRightKey = VK_RIGHT,
+  kDownKey = VK_DOWN,
 };
 
 // Settings for the tests: windowed, games in file order, no opening wait,

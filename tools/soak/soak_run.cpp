@@ -3,11 +3,6 @@
 // games are over.
 #include "tools/soak/soak_run.h"
 
-#include <stdlib.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -17,18 +12,7 @@
 #include "tools/soak/held_resources.h"
 #include "tools/soak/soak_games.h"
 
-namespace fs = std::filesystem;
-
 namespace {
-
-enum Key : int {
-  kEnter = kEnterKey,
-  kEscape = kEscapeKey,
-  kLeft = kLeftKey,
-  kUp = kUpKey,
-  kRight = kRightKey,
-  kDown = kDownKey
-};
 
 // Windowed, random layouts, random order, no waits, fastest pieces, sound on.
 SettingsRecord SoakSettings() {
@@ -63,7 +47,7 @@ class RandomPlayer {
       session_.Press(key);
       ++figures_.keys;
       // Enter after the intro always starts the next game.
-      if (key == kEnter) {
+      if (key == kEnterKey) {
         ++figures_.gamesSkipped;
         return true;
       }
@@ -77,10 +61,10 @@ class RandomPlayer {
 
   int RandomKey() {
     const int roll = Roll(100);
-    if (roll < 45) return kRight;
-    if (roll < 72) return kLeft;
-    if (roll < 76) return kEnter;
-    return roll < 88 ? kUp : kDown;
+    if (roll < 45) return kRightKey;
+    if (roll < 72) return kLeftKey;
+    if (roll < 76) return kEnterKey;
+    return roll < 88 ? kUpKey : kDownKey;
   }
 
   ViewerSession& session_;
@@ -120,7 +104,7 @@ SoakFigures RunSoak(const SoakOptions& options) {
       }
     }
     figures.atEnd = MeasureHeldResources();
-    session.Press(kEscape);
+    session.Press(kEscapeKey);
     for (int frame = 0; frame < 100 && !session.quit(); ++frame) session.Frame(25);
     figures.finished = session.quit();
     if (!figures.finished) figures.failure = "the viewer did not close after Escape";

@@ -17,7 +17,6 @@ namespace {
 const char kWindowClassName[] = "ddwindow";
 const int kApplicationIconId = 32512;
 const UINT_PTR kPlayTimerId = 1;
-const WPARAM kEscapeKey = 27;
 
 // Fills the rectangle (0, 0, width, height) of a surface with black, again
 // and again while the surface is still drawing.
@@ -72,7 +71,7 @@ DirectDrawApplication::DirectDrawApplication(HINSTANCE instance, const char* tit
 DirectDrawApplication::~DirectDrawApplication() { ReleaseDisplayObjects(); }
 
 void DirectDrawApplication::OnKeyDown(WPARAM virtualKey, LPARAM /*keyData*/) {
-  if ((virtualKey & 0xFFFF) == kEscapeKey) PostMessageA(appWindow, WM_CLOSE, 0, 0);
+  if ((virtualKey & 0xFFFF) == VK_ESCAPE) PostMessageA(appWindow, WM_CLOSE, 0, 0);
 }
 
 void DirectDrawApplication::OnKeyUp(WPARAM /*virtualKey*/, LPARAM /*keyData*/) {}

@@ -11,19 +11,6 @@
 #include "viewer/show/text_encoding.h"
 #include "viewer/show/viewer_app.h"
 
-namespace {
-
-enum VirtualKey : WPARAM {
-  kKeyEnter = 13,
-  kKeyEscape = 27,
-  kKeyLeft = 37,
-  kKeyUp = 38,
-  kKeyRight = 39,
-  kKeyDown = 40,
-};
-
-}  // namespace
-
 void ViewerApp::OnTimer() {
   if (chess_.gameState() == ChessState::kPlaying && frameRate_.Measured()) {
     if (play_.plyWaitCount < options_.openingWait) {
@@ -43,26 +30,26 @@ void ViewerApp::OnKeyDown(WPARAM virtualKey, LPARAM /*keyData*/) {
   const bool afterIntro = frameRate_.Measured();
   const bool playing = chess_.gameState() == ChessState::kPlaying;
   switch (virtualKey) {
-    case kKeyEnter:
+    case VK_RETURN:
       if (afterIntro && chess_.gameState() != ChessState::kStopping) NewGame(0);
       break;
-    case kKeyEscape:
+    case VK_ESCAPE:
       chess_.StopPlaying();
       ReleaseResources();
       PostMessageA(appWindow, WM_CLOSE, 0, 0);
       break;
-    case kKeyLeft:
+    case VK_LEFT:
       if (playing && afterIntro && (chess_.moveNumber() != 0 || chess_.sideToMove() != 0)) TakeBackPly();
       break;
-    case kKeyRight:
+    case VK_RIGHT:
       if (playing && afterIntro) {
         play_.holdForTicker = 0;
         AdvancePly();
         play_.plyWaitCount = options_.openingWait;
       }
       break;
-    case kKeyUp:
-    case kKeyDown: play_.paused = static_cast<int16_t>(1 - play_.paused); break;
+    case VK_UP:
+    case VK_DOWN: play_.paused = static_cast<int16_t>(1 - play_.paused); break;
     default: break;
   }
 }
