@@ -20,7 +20,7 @@ struct Field {
   int length = 0;
 };
 
-bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '_'; }
+bool IsSeparator(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '_'; }
 
 bool FieldIs(const Field& field, const char* text) {
   return field.length == static_cast<int>(std::strlen(text)) && std::memcmp(field.text, text, field.length) == 0;
