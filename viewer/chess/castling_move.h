@@ -25,7 +25,8 @@ struct CastlingSquares {
 // stands on that file on that wing of the king; without one (no right was
 // recorded, or it does not fit the board), the outermost own rook on that
 // wing of the king. False when there is no own king on the back rank or no
-// own rook on that wing of it; `squares` is then unchanged.
+// own rook on that wing of it; `squares` is then unchanged. What stands on
+// the squares between them or on the squares they go to is not looked at.
 bool FindCastlingSquares(const Board& board, int side, int wing, const CastlingRights& rights,
                          CastlingSquares& squares);
 
