@@ -20,6 +20,7 @@ struct Field {
   int length = 0;
 };
 
+// A blank, a tab, a line end, a vertical tab, a form feed, or an underscore.
 bool IsSeparator(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '_'; }
 
 bool FieldIs(const Field& field, const char* text) {
@@ -86,8 +87,8 @@ bool ReadCounter(const Field& field, int16_t& value) {
   return true;
 }
 
-// The castling field as a set of rook squares per side: the columns named
-// (written[side] bit c), and which of them a file letter named.
+// The castling field as sets of back-rank columns per side, one bit per
+// column: the columns named, and those of them a file letter named.
 struct CastlingMarks {
   unsigned named[2] = {0, 0};
   unsigned byFileLetter[2] = {0, 0};
