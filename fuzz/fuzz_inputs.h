@@ -27,3 +27,6 @@ void RunDibDecodeInput(const uint8_t* data, size_t size);
 void RunWaveInput(const uint8_t* data, size_t size);
 // A dialog template resource: parsed item by item.
 void RunDialogTemplateInput(const uint8_t* data, size_t size);
+// A FEN tag's value, a Variant tag's value and a coordinate ply text: read,
+// and a position that reads castled on every wing.
+void RunFenPositionInput(const uint8_t* data, size_t size);

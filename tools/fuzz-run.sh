@@ -6,7 +6,7 @@
 #   tools/fuzz-run.sh --ci                    every target briefly, about a minute in all
 #
 # Targets: pgn_games settings_files pe_resources res_file dib_decode wave
-# dialog_template (all when none is named). Seeds come from fuzz/corpus/<target>,
+# dialog_template fen_position (all when none is named). Seeds come from fuzz/corpus/<target>,
 # the tests' data and, for game files, the shared corpus beside the checkout
 # when it is there. What a target finds is kept in build/fuzz/corpus/<target>;
 # a crash lands in build/fuzz/crashes/<target>/ and fails the run.
@@ -24,7 +24,7 @@ elif [[ "${1:-}" =~ ^[0-9]+$ ]]; then
   seconds=$1
   shift
 fi
-all_targets=(pgn_games settings_files pe_resources res_file dib_decode wave dialog_template)
+all_targets=(pgn_games settings_files pe_resources res_file dib_decode wave dialog_template fen_position)
 targets=("$@")
 [[ ${#targets[@]} -gt 0 ]] || targets=("${all_targets[@]}")
 
@@ -49,6 +49,7 @@ max_len() {
     settings_files) echo 8192 ;;
     pe_resources) echo 65536 ;;
     res_file | dib_decode) echo 16384 ;;
+    fen_position) echo 512 ;;
     *) echo 4096 ;;
   esac
 }
