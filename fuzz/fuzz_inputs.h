@@ -27,3 +27,5 @@ void RunDibDecodeInput(const uint8_t* data, size_t size);
 void RunWaveInput(const uint8_t* data, size_t size);
 // A dialog template resource: parsed item by item.
 void RunDialogTemplateInput(const uint8_t* data, size_t size);
+// PGN comments and clock tag values: read, shown on the console, timed.
+void RunCommentCommandsInput(const uint8_t* data, size_t size);
