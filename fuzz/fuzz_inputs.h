@@ -30,3 +30,5 @@ void RunDialogTemplateInput(const uint8_t* data, size_t size);
 // A FEN tag's value, a Variant tag's value and a coordinate ply text: read,
 // and a position that reads castled on every wing.
 void RunFenPositionInput(const uint8_t* data, size_t size);
+// PGN comments and clock tag values: read, shown on the console, timed.
+void RunCommentCommandsInput(const uint8_t* data, size_t size);

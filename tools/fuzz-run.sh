@@ -6,7 +6,7 @@
 #   tools/fuzz-run.sh --ci                    every target briefly, about a minute in all
 #
 # Targets: pgn_games settings_files pe_resources res_file dib_decode wave
-# dialog_template fen_position (all when none is named). Seeds come from fuzz/corpus/<target>,
+# dialog_template fen_position comment_commands (all when none is named). Seeds come from fuzz/corpus/<target>,
 # the tests' data and, for game files, the shared corpus beside the checkout
 # when it is there. What a target finds is kept in build/fuzz/corpus/<target>;
 # a crash lands in build/fuzz/crashes/<target>/ and fails the run.
@@ -24,7 +24,8 @@ elif [[ "${1:-}" =~ ^[0-9]+$ ]]; then
   seconds=$1
   shift
 fi
-all_targets=(pgn_games settings_files pe_resources res_file dib_decode wave dialog_template fen_position)
+all_targets=(pgn_games settings_files pe_resources res_file dib_decode wave dialog_template fen_position
+  comment_commands)
 targets=("$@")
 [[ ${#targets[@]} -gt 0 ]] || targets=("${all_targets[@]}")
 
@@ -46,7 +47,7 @@ shared_corpus=$(cd .. && pwd)/shared/corpus
 max_len() {
   case $1 in
     pgn_games) echo 16384 ;;
-    settings_files) echo 8192 ;;
+    settings_files | comment_commands) echo 8192 ;;
     pe_resources) echo 65536 ;;
     res_file | dib_decode) echo 16384 ;;
     fen_position) echo 512 ;;
@@ -72,6 +73,10 @@ collect_seeds() {
       ;;
     settings_files)
       cp tests/data/settings/* "$folder"/
+      ;;
+    comment_commands)
+      # The known answers of real exports: comments of every kind, a ply a line.
+      cp tests/data/comments/*.expected.tsv "$folder"/
       ;;
     dib_decode)
       # Bitmap files of the tests, without their 14-byte file header.

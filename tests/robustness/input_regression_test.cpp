@@ -34,6 +34,7 @@ const Reader kReaders[] = {
     {"wave", RunWaveInput},
     {"dialog_template", RunDialogTemplateInput},
     {"fen_position", RunFenPositionInput},
+    {"comment_commands", RunCommentCommandsInput},
 };
 
 struct InputFile {
