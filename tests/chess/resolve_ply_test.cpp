@@ -253,8 +253,8 @@ TEST(ResolvePlyTest, WhenEveryCandidateIsPinnedTheSearchOrderStands) {
 TEST(ResolvePlyTest, LengthAndLetterFailuresUseTheSidesTexts) {
   ChessState state;
   state.ResetBoard();
-  EXPECT_EQ(FailureOf(state, "Ng1-f3", ChessState::kWhite), "Flllllllluuuuuuubbbbbeeee! 6");
-  EXPECT_EQ(FailureOf(state, "Ng8-f6", ChessState::kBlack), "ERROR - Black Couldn't show move Ng8-f6");
+  EXPECT_EQ(FailureOf(state, "Nf3/f5", ChessState::kWhite), "Flllllllluuuuuuubbbbbeeee! 6");
+  EXPECT_EQ(FailureOf(state, "Nf6/f4", ChessState::kBlack), "ERROR - Black Couldn't show move Nf6/f4");
   EXPECT_EQ(FailureOf(state, "Xe4", ChessState::kWhite), "Raaaaaaawwrr!");
   EXPECT_EQ(FailureOf(state, "Xe5", ChessState::kBlack), "ERROR - Black Couldn't show move Xe5");
   EXPECT_EQ(FailureOf(state, "e1", ChessState::kWhite), "no white pawn found error!");

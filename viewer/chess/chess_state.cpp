@@ -28,6 +28,7 @@ void ChessState::ResetBoard() {
   checkFlag_ = captureFlag_ = mateFlag_ = 0;
   whiteShown_ = 1;
   sideToMove_ = kWhite;
+  plyIndex_ = 0;
 }
 
 void ChessState::EmptyTrays() {
@@ -39,7 +40,18 @@ void ChessState::RestartBoard() {
   std::memset(plyDisplayText_, 0, sizeof plyDisplayText_);
   ResetBoard();
   EmptyTrays();
+  castlingRights_ = kStandardCastlingRights;
+  if (!start_.setUp) return;
+  // A set-up position: its pieces, its side to move, its move number (the
+  // last White move counted, as for a game from the start) and its rights.
+  const SetUpPosition& position = start_.position;
+  std::memcpy(board_, position.board, sizeof board_);
+  sideToMove_ = position.sideToMove == kBlackSide ? kBlack : kWhite;
+  moveNumber_ = static_cast<int16_t>(sideToMove_ == kWhite ? position.fullMoveNumber - 1 : position.fullMoveNumber);
+  castlingRights_ = position.castling;
 }
+
+const Board& ChessState::StartPosition() const { return start_.setUp ? start_.position.board : kStartingPosition; }
 
 void ChessState::StartGame(const GameStart& start) {
   start_ = start;

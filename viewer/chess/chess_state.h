@@ -13,21 +13,17 @@
 #include <cstdint>
 
 #include "viewer/chess/board.h"
+#include "viewer/chess/castling_rights.h"
+#include "viewer/chess/coordinate_move.h"
+#include "viewer/chess/game_start.h"
+#include "viewer/chess/piece_letters.h"
 #include "viewer/chess/ply_lists.h"
 #include "viewer/chess/ply_outcome.h"
 #include "viewer/frame/fatal_error.h"
 
-// How the loaded game starts.
-struct GameStart {
-  // Empty for a game that starts from the standard position under the
-  // standard rules; otherwise why it cannot be shown ("it starts from a
-  // set-up position", "it follows the rules of Crazyhouse").
-  char refusal[100] = "";
-};
-
 class ChessState {
  public:
-  enum Side : int16_t { kWhite = 0, kBlack = 1 };
+  enum Side : int16_t { kWhite = kWhiteSide, kBlack = kBlackSide };
   enum GameState : int16_t { kPlaying = 0, kStopping = 1, kGameOver = 2 };
 
   ChessState();
@@ -44,6 +40,10 @@ class ChessState {
   void RestartBoard();
   // Takes how the loaded game starts and restarts the board.
   void StartGame(const GameStart& start);
+  // The position the loaded game starts from.
+  const Board& StartPosition() const;
+  // The side whose ply comes first in the loaded game.
+  int16_t FirstMover() const { return start_.setUp && start_.position.sideToMove == kBlackSide ? kBlack : kWhite; }
   // Puts a position on the board (the other state stays).
   void SetBoard(const Board& position);
   // Piece speed, 0 (slowest) to 20 (fastest): the slide step of a ply.
@@ -61,7 +61,7 @@ class ChessState {
   // the game can be shown): the log notes the first ply of each game.
   bool NextPlyIsFirstMove(const PlyLists& plies) const;
   // Number of plies before the one most recently shown (-1: none shown).
-  int16_t PliesBeforeShown() const { return static_cast<int16_t>(2 * moveNumber_ - sideToMove_ - 1); }
+  int16_t PliesBeforeShown() const { return static_cast<int16_t>(plyIndex_ - 1); }
   // Takes back the ply most recently shown: replays the game up to it
   // without reporting the replayed plies, and sets up its reverse slide.
   // An outcome without takeBack when no ply had been shown (nothing
@@ -125,9 +125,16 @@ class ChessState {
  private:
   void PlayWhitePly(const PlyLists& plies, PlyOutcome& outcome);
   void PlayBlackPly(const PlyLists& plies, PlyOutcome& outcome);
+  // Fetches the next ply of the game into plyText and plyDisplayText.
+  void FetchNextPly(const PlyLists& plies);
   // Normalises and resolves the fetched ply, and describes it.
   void PlayFetchedPly(int16_t side, PlyOutcome& outcome);
   void ResolvePly(int16_t side);
+  void ResolveCastling(int16_t side, int wing);
+  void ResolveCoordinateMove(int16_t side, const CoordinateMove& move);
+  // The marks, the animation record, the castling rights and the copies for
+  // the take-back of a ply that moves a piece from origin to destination.
+  void FinishPly(int originRow, int originColumn, int destinationRow, int destinationColumn, bool castling);
   GameResult Result() const;
 
   // Board state.
@@ -171,4 +178,13 @@ class ChessState {
 
   int16_t speedSetting_ = 10;
   GameStart start_;
+  // Plies fetched since the game's start (its result included).
+  int16_t plyIndex_ = 0;
+  CastlingRights castlingRights_ = kStandardCastlingRights;
+  // The current ply passes the turn without a move ("--", "Z0").
+  bool nullMove_ = false;
+  // A Chess960 castling whose king and rook both move: the rook's slide,
+  // after the king's.
+  bool hasSecondSlide_ = false;
+  PlyAnimation secondSlide_;
 };

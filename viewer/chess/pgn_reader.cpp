@@ -44,6 +44,14 @@ bool IsAnnotationSign(const char* token, int length) {
   return true;
 }
 
+// A move number written without its period: digits alone.
+bool IsBareMoveNumber(const char* token, int length) {
+  for (int i = 0; i < length; ++i) {
+    if (token[i] < '0' || token[i] > '9') return false;
+  }
+  return length > 0;
+}
+
 bool IsEnPassantMark(const char* token) {
   return token[0] == 'e' && (std::strcmp(token, "e.p.") == 0 || std::strcmp(token, "ep") == 0);
 }
@@ -84,13 +92,6 @@ bool NameIs(const char* name, const char* wanted) {
   const size_t length = std::strlen(wanted);
   return std::strncmp(name, wanted, length) == 0 &&
          (name[length] == ' ' || name[length] == '\t' || name[length] == '"');
-}
-
-bool EqualsIgnoringCase(const char* a, const char* b) {
-  for (; *a != '\0' && *b != '\0'; ++a, ++b) {
-    if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b))) return false;
-  }
-  return *a == *b;
 }
 
 }  // namespace
@@ -309,7 +310,8 @@ PgnReader::TokenEnd PgnReader::ReadPlyToken(char* token) {
     lineStart_ = false;
     bool hasDot = false;
     int length = ReadRawToken(token, hasDot);
-    if (token[0] == '$') continue;  // numeric annotation glyph
+    // A numeric annotation glyph ($14; \$14 as some repositories escape it).
+    if (token[0] == '$' || (token[0] == '\\' && token[1] == '$')) continue;
     if (IsAnnotationSign(token, length)) continue;
     if (hasDot) {
       if (IsEnPassantMark(token)) continue;
@@ -319,33 +321,26 @@ PgnReader::TokenEnd PgnReader::ReadPlyToken(char* token) {
       continue;  // en passant mark "ep"
     }
     if (length < 2 && !(length == 1 && token[0] == '*')) continue;
+    if (IsBareMoveNumber(token, length)) continue;  // "1 d4 Nf6 2 c4"
     return TokenEnd::kToken;
   }
 }
 
-// A FEN tag other than the standard start, or a Variant tag naming other
-// rules than standard chess: the game cannot be shown from the standard
-// position.
+// Keeps the values of the tags that say how the game starts.
 void PgnReader::NoteStartTag(const char* name) {
   if (name[0] != 'F' && name[0] != 'V') return;
-  char value[kTextSize];
   if (NameIs(name, "FEN")) {
-    QuotedTagValue(name, value);
-    static const char kStandardStart[] = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w";
-    if (std::strncmp(value, kStandardStart, sizeof kStandardStart - 1) != 0) {
-      std::strcpy(nonStandardStart_, "it starts from a set-up position");
-    }
+    QuotedTagValue(name, fenTag_);
+    hasFenTag_ = true;
   } else if (NameIs(name, "Variant")) {
-    QuotedTagValue(name, value);
-    if (value[0] != '\0' && !EqualsIgnoringCase(value, "Standard") && !EqualsIgnoringCase(value, "Chess") &&
-        !EqualsIgnoringCase(value, "Normal") && !EqualsIgnoringCase(value, "From Position")) {
-      std::snprintf(nonStandardStart_, sizeof nonStandardStart_, "it follows the rules of %.60s", value);
-    }
+    QuotedTagValue(name, variantTag_);
+    hasVariantTag_ = true;
   }
 }
 
 int PgnReader::ReadTagSection(char (*tagTexts)[kTextSize], int maxTags) {
-  nonStandardStart_[0] = '\0';
+  hasFenTag_ = hasVariantTag_ = false;
+  fenTag_[0] = variantTag_[0] = '\0';
   // Names of this section's tags, as hashes, to notice a repeated one.
   constexpr int kTrackedNames = 64;
   uint64_t names[kTrackedNames];

@@ -68,10 +68,10 @@ class PgnReader {
   // game), or before movetext written on a tag's own line.
   int ReadTagSection(char (*tagTexts)[kTextSize], int maxTags);
 
-  // After ReadTagSection: empty when the game starts from the standard
-  // position under the standard rules; otherwise why it does not ("it
-  // starts from a set-up position", "it follows the rules of Crazyhouse").
-  const char* NonStandardStart() const { return nonStandardStart_; }
+  // After ReadTagSection: the values of the section's FEN and Variant tags,
+  // or nullptr where the section has none.
+  const char* FenTag() const { return hasFenTag_ ? fenTag_ : nullptr; }
+  const char* VariantTag() const { return hasVariantTag_ ? variantTag_ : nullptr; }
 
   // Reads the next ply token of the movetext into token (kTextSize bytes),
   // with its move number removed. Anything else than kToken leaves token
@@ -90,7 +90,7 @@ class PgnReader {
   // Reads a run of token characters, cut to kTextSize - 1; returns its
   // length and tells whether it holds a '.'.
   int ReadRawToken(char* token, bool& hasDot);
-  // Notes a FEN or Variant tag that keeps the game from the standard start.
+  // Keeps the value of a FEN or Variant tag.
   void NoteStartTag(const char* name);
 
   std::FILE* file_ = nullptr;
@@ -99,5 +99,8 @@ class PgnReader {
   char* end_ = nullptr;
   int64_t bufferOffset_ = 0;  // file offset of buffer_[0]
   bool lineStart_ = true;
-  char nonStandardStart_[kTextSize] = "";
+  char fenTag_[kTextSize] = "";
+  char variantTag_[kTextSize] = "";
+  bool hasFenTag_ = false;
+  bool hasVariantTag_ = false;
 };

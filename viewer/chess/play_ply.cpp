@@ -52,19 +52,25 @@ PlyOutcome ChessState::AdvancePly(const PlyLists& plies) {
 
 void ChessState::PlayWhitePly(const PlyLists& plies, PlyOutcome& outcome) {
   ++moveNumber_;
-  // Shown from the standard position, such a game would go wrong from its first move.
-  if (moveNumber_ == 1 && start_.refusal[0] != '\0') {
-    throw FatalError::Format("Can't show this game: %s", start_.refusal);
-  }
-  plies.Fetch(2 * (moveNumber_ - 1), plyText_, plyDisplayText_);
+  FetchNextPly(plies);
   PlayFetchedPly(kWhite, outcome);
   sideToMove_ = kBlack;
 }
 
 void ChessState::PlayBlackPly(const PlyLists& plies, PlyOutcome& outcome) {
-  plies.Fetch(2 * moveNumber_ - 1, plyText_, plyDisplayText_);
+  FetchNextPly(plies);
   PlayFetchedPly(kBlack, outcome);
   sideToMove_ = kWhite;
+}
+
+void ChessState::FetchNextPly(const PlyLists& plies) {
+  // A game of other rules, or from a position that cannot be, would go
+  // wrong from its first ply.
+  if (plyIndex_ == 0 && start_.refusal[0] != '\0') {
+    throw FatalError::Format("Can't show this game: %s", start_.refusal);
+  }
+  plies.Fetch(plyIndex_, plyText_, plyDisplayText_);
+  if (plyIndex_ < INT16_MAX) ++plyIndex_;
 }
 
 void ChessState::PlayFetchedPly(int16_t side, PlyOutcome& outcome) {
@@ -77,7 +83,12 @@ void ChessState::PlayFetchedPly(int16_t side, PlyOutcome& outcome) {
   if (gameState_ != kPlaying) return;
   whiteShown_ = side == kWhite ? 1 : 0;
   ResolvePly(side);
+  if (nullMove_) std::strcpy(plyDisplayText_, "--");
   outcome.resolved = true;
+  outcome.nullMove = nullMove_;
+  std::memcpy(outcome.move, plyDisplayText_, sizeof outcome.move);
+  outcome.secondSlide = hasSecondSlide_;
+  outcome.rookAnimation = secondSlide_;
   outcome.from = lastSource_;
   outcome.to = lastDestination_;
   outcome.capture = captureFlag_ == 1;
@@ -96,7 +107,7 @@ GameResult ChessState::Result() const {
 }
 
 bool ChessState::NextPlyIsFirstMove(const PlyLists& plies) const {
-  if (sideToMove_ != kWhite || moveNumber_ != 0 || start_.refusal[0] != '\0') return false;
+  if (plyIndex_ != 0 || start_.refusal[0] != '\0') return false;
   char text[100], displayText[100];
   plies.Fetch(0, text, displayText);
   return !IsResultToken(text);
@@ -131,8 +142,9 @@ PlyOutcome ChessState::TakeBackPly(const PlyLists& plies) {
     board_[origin] = kBlankSquare;
   }
   if (before == 0) {
-    std::memcpy(pendingSquares_, kStartingPosition, sizeof pendingSquares_);
-    whiteShown_ = 0;
+    std::memcpy(pendingSquares_, StartPosition(), sizeof pendingSquares_);
+    // Flipped below: the first mover's piece slides back.
+    whiteShown_ = FirstMover() == kWhite ? 0 : 1;
   }
   // The reverse slide has not landed: its squares are still to be applied,
   // even when no ply was replayed to say so (the first ply taken back).
@@ -162,6 +174,8 @@ PlyOutcome ChessState::TakeBackPly(const PlyLists& plies) {
 
   outcome.resolved = true;
   outcome.takeBack = true;
+  // A null move taken back: nothing slides back.
+  outcome.nullMove = takeBackSource_.row < 0;
   outcome.pliesReplayed = before;
   outcome.side = whiteShown_ == 1 ? kWhite : kBlack;
   outcome.moveNumber = moveNumber_;

@@ -44,6 +44,12 @@ struct PlyOutcome {
   bool check = false;      // '+'
   bool mate = false;       // '#'
   bool castling = false;
+  // The ply passes the turn without a move ("--", "Z0"): nothing slides.
+  bool nullMove = false;
+  // A Chess960 castling whose king and rook both move: after the king's
+  // slide (`animation`), the rook's.
+  bool secondSlide = false;
+  PlyAnimation rookAnimation;
   // Trays fed on the way: the previous ply landing late, when it had not
   // landed before this one started.
   TrayChanges trayChanges;

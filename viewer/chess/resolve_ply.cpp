@@ -11,7 +11,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "viewer/chess/castling_move.h"
 #include "viewer/chess/chess_state.h"
+#include "viewer/chess/coordinate_move.h"
 
 namespace {
 
@@ -26,15 +28,9 @@ const Offset kQueenRays[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}, {1, 1}, {1, -1}, 
 const Offset kKnightJumps[] = {{-1, -2}, {-2, -1}, {-1, 2}, {-2, 1}, {1, -2}, {2, -1}, {1, 2}, {2, 1}};
 const Offset kKingSteps[] = {{0, -1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {1, 1}, {1, 0}, {1, -1}};
 
-inline bool OnBoard(int row, int column) { return row >= 0 && row < 8 && column >= 0 && column < 8; }
-inline int Index(int row, int column) { return row * 8 + column; }
 inline bool IsFile(char c) { return c >= 'a' && c <= 'h'; }
 inline bool IsRank(char c) { return c >= '1' && c <= '8'; }
 inline int Sign(int value) { return (value > 0) - (value < 0); }
-
-inline unsigned char OwnLetter(char upper, int16_t side) {
-  return static_cast<unsigned char>(side == ChessState::kWhite ? std::tolower(upper) : upper);
-}
 
 // The side's failures, in the texts the user sees.
 [[noreturn]] void RaiseNoPawn(int16_t side) {
@@ -60,7 +56,7 @@ void EraseAt(char* text, int position) {
 // True when the piece on `origin` shields its own king from an enemy rook,
 // bishop or queen, and moving it to `destination` would leave that line.
 bool IsPinned(const Board& board, int origin, int destination, int16_t side) {
-  const unsigned char king = OwnLetter('K', side);
+  const unsigned char king = SideLetter('K', side);
   const void* found = std::memchr(board, king, 64);
   if (found == nullptr) return false;
   const int kingSquare = static_cast<int>(static_cast<const unsigned char*>(found) - board);
@@ -78,18 +74,50 @@ bool IsPinned(const Board& board, int origin, int destination, int16_t side) {
   }
 
   int row = kingRow + stepRow, column = kingColumn + stepColumn;
-  for (; Index(row, column) != origin; row += stepRow, column += stepColumn) {
-    if (board[Index(row, column)] != kBlankSquare) return false;
+  for (; SquareAt(row, column) != origin; row += stepRow, column += stepColumn) {
+    if (board[SquareAt(row, column)] != kBlankSquare) return false;
   }
   for (row += stepRow, column += stepColumn; OnBoard(row, column); row += stepRow, column += stepColumn) {
-    const unsigned char letter = board[Index(row, column)];
+    const unsigned char letter = board[SquareAt(row, column)];
     if (letter == kBlankSquare) continue;
     const bool straight = stepRow == 0 || stepColumn == 0;
-    const unsigned char queen = OwnLetter('Q', 1 - side);
-    const unsigned char slider = OwnLetter(straight ? 'R' : 'B', 1 - side);
+    const unsigned char queen = SideLetter('Q', 1 - side);
+    const unsigned char slider = SideLetter(straight ? 'R' : 'B', 1 - side);
     return letter == queen || letter == slider;
   }
   return false;
+}
+
+// The animation record of a slide from one square to another: the
+// sprite's corners, the halfway point and the step per frame for the piece
+// speed (0 slowest to 20 fastest). A knight's shorter leg moves at half the
+// step, so that both legs end together.
+PlyAnimation SlideBetween(int originRow, int originColumn, int destinationRow, int destinationColumn, int16_t kind,
+                          int16_t speedSetting) {
+  PlyAnimation slide;
+  slide.pieceKind = kind;
+  const int speed = speedSetting < 0 ? 0 : speedSetting;
+  const float step = static_cast<float>(1 + (5 * speed) / 12);
+  const int columnDelta = destinationColumn - originColumn;
+  const int rowDelta = destinationRow - originRow;
+  slide.fromX = SquareX(originColumn);
+  slide.fromY = SquareY(originRow);
+  slide.toX = SquareX(destinationColumn);
+  slide.toY = SquareY(destinationRow);
+  // Halfway along the path, in whole pixels.
+  constexpr int kHalfSquare = frame_geometry::kSquareSize / 2;
+  slide.midX = static_cast<int16_t>(static_cast<int>(SquareX(originColumn)) + columnDelta * kHalfSquare);
+  slide.midY = static_cast<int16_t>(static_cast<int>(SquareY(originRow)) + rowDelta * kHalfSquare);
+  slide.stepX = static_cast<float>(Sign(columnDelta)) * step;
+  slide.stepY = static_cast<float>(Sign(rowDelta)) * step;
+  if (kind == kKnight) {
+    if (std::abs(columnDelta) > std::abs(rowDelta)) {
+      slide.stepY *= 0.5f;
+    } else {
+      slide.stepX *= 0.5f;
+    }
+  }
+  return slide;
 }
 
 }  // namespace
@@ -99,6 +127,14 @@ void ChessState::ResolvePly(int16_t side) {
   text[sizeof plyText_ - 1] = '\0';
   int length = static_cast<int>(std::strlen(text));
   plyAnimation_.pieceKind = kPawn;
+  nullMove_ = false;
+  hasSecondSlide_ = false;
+  // The other notations of real files name both squares, or no move.
+  CoordinateMove coordinates;
+  if (ReadCoordinateMove(text, coordinates)) {
+    ResolveCoordinateMove(side, coordinates);
+    return;
+  }
   int fileHint = -1, rankHint = -1;
   char promotion = 0;
 
@@ -143,31 +179,13 @@ void ChessState::ResolvePly(int16_t side) {
   promotion = static_cast<char>(std::toupper(static_cast<unsigned char>(promotion)));
   if (promotion != 0 && std::strchr("QRBN", promotion) == nullptr) RaiseUnknownPiece(side, text);
 
-  const int backRow = side == kWhite ? 7 : 0;
   const bool kingSide = std::strcmp(text, "O-O") == 0 || std::strcmp(text, "0-0") == 0;
   const bool queenSide = std::strcmp(text, "O-O-O") == 0 || std::strcmp(text, "0-0-0") == 0;
   int originRow = 0, originColumn = 0, destinationRow = 0, destinationColumn = 0;
 
   if (kingSide || queenSide) {
-    unsigned char* row = board_ + Index(backRow, 0);
-    unsigned char* pending = pendingSquares_ + Index(backRow, 0);
-    unsigned char* marks = squareMarks_ + Index(backRow, 0);
-    if (kingSide) {
-      row[4] = row[7] = kBlankSquare;
-      pending[5] = OwnLetter('R', side);
-      pending[6] = OwnLetter('K', side);
-      marks[4] = marks[5] = marks[6] = marks[7] = kTouchedMark;
-    } else {
-      row[0] = row[4] = kBlankSquare;
-      pending[2] = OwnLetter('K', side);
-      pending[3] = OwnLetter('R', side);
-      marks[0] = marks[2] = marks[3] = marks[4] = kTouchedMark;
-    }
-    castlingFlag_ = 1;
-    plyAnimation_.pieceKind = kKing;
-    originRow = destinationRow = backRow;
-    originColumn = 4;
-    destinationColumn = kingSide ? 6 : 2;
+    ResolveCastling(side, kingSide ? kKingSide : kQueenSide);
+    return;
   } else if (length == 2 || (length == 3 && IsFile(text[0]))) {
     // Pawn push "fd" or pawn capture "gfd".
     const bool capture = length == 3;
@@ -175,17 +193,17 @@ void ChessState::ResolvePly(int16_t side) {
     if (!IsFile(square[0]) || !IsRank(square[1]) || (capture && !IsFile(text[0]))) RaiseNoPawn(side);
     destinationColumn = square[0] - 'a';
     destinationRow = '8' - square[1];
-    const unsigned char pawn = OwnLetter('P', side);
-    const unsigned char arriving = promotion != 0 ? OwnLetter(promotion, side) : pawn;
+    const unsigned char pawn = SideLetter('P', side);
+    const unsigned char arriving = promotion != 0 ? SideLetter(promotion, side) : pawn;
     const int towardOrigin = side == kWhite ? 1 : -1;
-    const int destination = Index(destinationRow, destinationColumn);
+    const int destination = SquareAt(destinationRow, destinationColumn);
     if (capture) {
       originColumn = text[0] - 'a';
       originRow = destinationRow + towardOrigin;
-      if (!OnBoard(originRow, originColumn) || board_[Index(originRow, originColumn)] != pawn) RaiseNoPawn(side);
+      if (!OnBoard(originRow, originColumn) || board_[SquareAt(originRow, originColumn)] != pawn) RaiseNoPawn(side);
       if (board_[destination] == kBlankSquare) {
         // En passant: the passed pawn leaves at once, without a tray.
-        board_[Index(destinationRow + towardOrigin, destinationColumn)] = kBlankSquare;
+        board_[SquareAt(destinationRow + towardOrigin, destinationColumn)] = kBlankSquare;
       }
       pendingSquares_[destination] = arriving;
     } else {
@@ -194,7 +212,7 @@ void ChessState::ResolvePly(int16_t side) {
       bool found = false;
       for (int row = destinationRow + towardOrigin; OnBoard(row, 0) && row != lastRow + towardOrigin;
            row += towardOrigin) {
-        if (board_[Index(row, destinationColumn)] == pawn) {
+        if (board_[SquareAt(row, destinationColumn)] == pawn) {
           originRow = row;
           found = true;
           break;
@@ -203,7 +221,7 @@ void ChessState::ResolvePly(int16_t side) {
       if (!found) RaiseNoPawn(side);
       originColumn = destinationColumn;
     }
-    board_[Index(originRow, originColumn)] = kBlankSquare;
+    board_[SquareAt(originRow, originColumn)] = kBlankSquare;
   } else if (length == 3) {
     // Piece move "Xfd".
     const char piece = text[0];
@@ -212,10 +230,10 @@ void ChessState::ResolvePly(int16_t side) {
     }
     destinationColumn = text[1] - 'a';
     destinationRow = '8' - text[2];
-    const int destination = Index(destinationRow, destinationColumn);
-    const unsigned char own = OwnLetter(piece, side);
+    const int destination = SquareAt(destinationRow, destinationColumn);
+    const unsigned char own = SideLetter(piece, side);
     auto fits = [&](int row, int column) {
-      return board_[Index(row, column)] == own && (fileHint < 0 || column == fileHint) &&
+      return board_[SquareAt(row, column)] == own && (fileHint < 0 || column == fileHint) &&
              (rankHint < 0 || row == rankHint);
     };
 
@@ -229,8 +247,8 @@ void ChessState::ResolvePly(int16_t side) {
       for (int i = 0; i < 8; ++i) {
         const int row = destinationRow + offsets[i].row, column = destinationColumn + offsets[i].column;
         if (!OnBoard(row, column)) continue;
-        if (piece == 'K' ? board_[Index(row, column)] == own : fits(row, column)) {
-          candidates[candidateCount++] = Index(row, column);
+        if (piece == 'K' ? board_[SquareAt(row, column)] == own : fits(row, column)) {
+          candidates[candidateCount++] = SquareAt(row, column);
         }
       }
       if (candidateCount == 0) RaiseUnknownPiece(side, text);
@@ -249,11 +267,11 @@ void ChessState::ResolvePly(int16_t side) {
       for (int i = 0; i < rayCount; ++i) {
         int row = destinationRow + rays[i].row, column = destinationColumn + rays[i].column;
         if (!OnBoard(row, column)) continue;
-        while (board_[Index(row, column)] == kBlankSquare && OnBoard(row + rays[i].row, column + rays[i].column)) {
+        while (board_[SquareAt(row, column)] == kBlankSquare && OnBoard(row + rays[i].row, column + rays[i].column)) {
           row += rays[i].row;
           column += rays[i].column;
         }
-        lastExamined = Index(row, column);
+        lastExamined = SquareAt(row, column);
         const bool fitting = fits(row, column);
         if (fitting) candidates[candidateCount++] = lastExamined;
         // The last ray's square is taken without a test.
@@ -281,33 +299,17 @@ void ChessState::ResolvePly(int16_t side) {
     RaiseLength(side, text);
   }
 
-  if (!(kingSide || queenSide)) {
-    squareMarks_[Index(destinationRow, destinationColumn)] = kTouchedMark;
-    squareMarks_[Index(originRow, originColumn)] = kTouchedMark;
-  }
+  FinishPly(originRow, originColumn, destinationRow, destinationColumn, false);
+}
 
-  // Animation record.
-  const int speed = speedSetting_ < 0 ? 0 : speedSetting_;
-  const float step = static_cast<float>(1 + (5 * speed) / 12);
-  const int columnDelta = destinationColumn - originColumn;
-  const int rowDelta = destinationRow - originRow;
-  plyAnimation_.fromX = SquareX(originColumn);
-  plyAnimation_.fromY = SquareY(originRow);
-  plyAnimation_.toX = SquareX(destinationColumn);
-  plyAnimation_.toY = SquareY(destinationRow);
-  // Halfway along the path, in whole pixels.
-  constexpr int kHalfSquare = frame_geometry::kSquareSize / 2;
-  plyAnimation_.midX = static_cast<int16_t>(static_cast<int>(SquareX(originColumn)) + columnDelta * kHalfSquare);
-  plyAnimation_.midY = static_cast<int16_t>(static_cast<int>(SquareY(originRow)) + rowDelta * kHalfSquare);
-  plyAnimation_.stepX = static_cast<float>(Sign(columnDelta)) * step;
-  plyAnimation_.stepY = static_cast<float>(Sign(rowDelta)) * step;
-  if (plyAnimation_.pieceKind == kKnight) {
-    if (std::abs(columnDelta) > std::abs(rowDelta)) {
-      plyAnimation_.stepY *= 0.5f;
-    } else {
-      plyAnimation_.stepX *= 0.5f;
-    }
+void ChessState::FinishPly(int originRow, int originColumn, int destinationRow, int destinationColumn, bool castling) {
+  if (!castling) {
+    squareMarks_[SquareAt(destinationRow, destinationColumn)] = kTouchedMark;
+    squareMarks_[SquareAt(originRow, originColumn)] = kTouchedMark;
   }
+  const int16_t kind = plyAnimation_.pieceKind;
+  plyAnimation_ = SlideBetween(originRow, originColumn, destinationRow, destinationColumn, kind, speedSetting_);
+  UpdateCastlingRights(castlingRights_, SquareAt(originRow, originColumn), SquareAt(destinationRow, destinationColumn));
 
   lastDestination_.column = static_cast<int16_t>(destinationColumn);
   lastDestination_.row = static_cast<int16_t>(destinationRow);
@@ -319,6 +321,86 @@ void ChessState::ResolvePly(int16_t side) {
   std::memcpy(lastMarks_, squareMarks_, sizeof lastMarks_);
   std::memcpy(lastTrays_.white, capturedWhite_, sizeof lastTrays_.white);
   std::memcpy(lastTrays_.black, capturedBlack_, sizeof lastTrays_.black);
+}
+
+// Castling: standard chess moves the king from e to g or c and the rook from
+// h to f or a to d; Chess960 finds both where they stand. Both leave their
+// squares at once; they show on their new squares when the ply lands.
+void ChessState::ResolveCastling(int16_t side, int wing) {
+  const int backRow = side == kWhite ? 7 : 0;
+  CastlingSquares squares;
+  if (start_.chess960) {
+    if (!FindCastlingSquares(board_, side, wing, castlingRights_, squares)) RaiseUnknownPiece(side, plyText_);
+  } else {
+    const bool kingSide = wing == kKingSide;
+    squares.kingFrom = static_cast<int8_t>(SquareAt(backRow, 4));
+    squares.kingTo = static_cast<int8_t>(SquareAt(backRow, kingSide ? 6 : 2));
+    squares.rookFrom = static_cast<int8_t>(SquareAt(backRow, kingSide ? 7 : 0));
+    squares.rookTo = static_cast<int8_t>(SquareAt(backRow, kingSide ? 5 : 3));
+  }
+  board_[squares.kingFrom] = board_[squares.rookFrom] = kBlankSquare;
+  pendingSquares_[squares.kingTo] = SideLetter('K', side);
+  pendingSquares_[squares.rookTo] = SideLetter('R', side);
+  for (int square : {squares.kingFrom, squares.kingTo, squares.rookFrom, squares.rookTo}) {
+    squareMarks_[square] = kTouchedMark;
+  }
+  castlingFlag_ = 1;
+  // The king's path is the ply's; in Chess960 the rook then slides on its
+  // own, and when the king stays where it is the rook's path is the ply's.
+  const bool kingMoves = squares.kingFrom != squares.kingTo;
+  const int from = kingMoves || !start_.chess960 ? squares.kingFrom : squares.rookFrom;
+  const int to = kingMoves || !start_.chess960 ? squares.kingTo : squares.rookTo;
+  plyAnimation_.pieceKind = from == squares.kingFrom ? kKing : kRook;
+  FinishPly(from / 8, from % 8, to / 8, to % 8, true);
+  UpdateCastlingRights(castlingRights_, squares.rookFrom, squares.rookTo);
+  if (start_.chess960 && kingMoves && squares.rookFrom != squares.rookTo) {
+    hasSecondSlide_ = true;
+    secondSlide_ = SlideBetween(squares.rookFrom / 8, squares.rookFrom % 8, squares.rookTo / 8, squares.rookTo % 8,
+                                kRook, speedSetting_);
+  }
+}
+
+// A move whose two squares are written: the piece on the first goes to the
+// second; a pawn taking onto an empty square takes en passant; a king onto
+// its own rook, or two files toward g or c, castles.
+void ChessState::ResolveCoordinateMove(int16_t side, const CoordinateMove& move) {
+  if (move.kind == CoordinateMove::kNullMove) {
+    nullMove_ = true;
+    lastSource_.column = lastSource_.row = -1;
+    lastDestination_ = lastSource_;
+    lastPly_ = plyAnimation_ = PlyAnimation();
+    std::memcpy(lastMarks_, squareMarks_, sizeof lastMarks_);
+    std::memcpy(lastTrays_.white, capturedWhite_, sizeof lastTrays_.white);
+    std::memcpy(lastTrays_.black, capturedBlack_, sizeof lastTrays_.black);
+    return;
+  }
+  const unsigned char moving = board_[move.from];
+  static const char kPieces[] = "PRNBQK";
+  const char* kind = moving != 0 ? std::strchr(kPieces, std::toupper(moving)) : nullptr;
+  if (kind == nullptr || moving != SideLetter(*kind, side)) {
+    if (move.piece == 'P' || (move.piece == 0 && move.promotion != 0)) RaiseNoPawn(side);
+    RaiseUnknownPiece(side, plyText_);
+  }
+  int wing = 0;
+  if (*kind == 'K' && IsCastlingKingMove(board_, side, move.from, move.to, wing)) {
+    ResolveCastling(side, wing);
+    return;
+  }
+  const int fromRow = move.from / 8, fromColumn = move.from % 8;
+  const int toRow = move.to / 8, toColumn = move.to % 8;
+  // "PRNBQK" is in the order of the kind codes.
+  plyAnimation_.pieceKind = static_cast<int16_t>(kind - kPieces);
+  unsigned char arriving = moving;
+  if (*kind == 'P') {
+    if (fromColumn != toColumn && board_[move.to] == kBlankSquare) {
+      // En passant: the passed pawn leaves at once, without a tray.
+      board_[SquareAt(fromRow, toColumn)] = kBlankSquare;
+    }
+    if (move.promotion != 0) arriving = SideLetter(move.promotion, side);
+  }
+  pendingSquares_[move.to] = arriving;
+  board_[move.from] = kBlankSquare;
+  FinishPly(fromRow, fromColumn, toRow, toColumn, false);
 }
 
 void ChessState::ResolvePly(int16_t side, const char* text) {

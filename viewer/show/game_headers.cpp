@@ -36,7 +36,7 @@ bool ReadInt16(std::FILE* file, int16_t& value) {
 void GameIndex::ReadHeaders() {
   std::memset(headerLines_, 0, sizeof headerLines_);
   gameFile_.ReadTagSection(headerLines_, kHeaderLineCount);
-  std::snprintf(gameStart_.refusal, sizeof gameStart_.refusal, "%s", gameFile_.NonStandardStart());
+  gameStart_ = ReadGameStart(gameFile_.FenTag(), gameFile_.VariantTag());
 
   if (keepRecords_) {
     if (std::FILE* log = std::fopen(kLogFileName, "ab")) {
