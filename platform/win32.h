@@ -25,8 +25,6 @@
 #include "platform/sdk/gdi.h"       // bitmaps, device contexts, StretchBlt
 #include "platform/sdk/module.h"    // LoadLibraryA, module handles, resources
 #include "platform/sdk/sound.h"     // PlaySoundA
-#if __has_include("platform/sdk/dialog.h")
 #include "platform/sdk/dialog.h"    // modal dialogs from templates, controls
-#endif
 #endif
 // clang-format on
