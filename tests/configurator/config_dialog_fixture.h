@@ -17,7 +17,7 @@
 #include "configurator/config_dialog.h"
 #include "configurator/resource_ids.h"
 #include "platform/headless.h"
-#include "platform/src/dialog_units.h"
+#include "platform/src/dialog_base_units.h"
 #include "platform/win32.h"
 #include "tests/configurator/dialog_script.h"
 

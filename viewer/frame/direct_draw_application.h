@@ -9,7 +9,7 @@
 
 #include "platform/win32.h"
 #include "viewer/frame/fatal_error.h"
-#include "viewer/frame/present_pacing.h"
+#include "viewer/frame/present_schedule.h"
 
 class DirectDrawApplication {
  public:
