@@ -47,6 +47,7 @@ class ConfigDialog : public Dialog {
   ConfigDialog();
   ~ConfigDialog() override;
 
+  // Shows the default settings record and draws the miniature again.
   void ApplyDefaults();
   void ToggleOption(int option);
   void SelectRadio(RadioGroup& group, int option);
@@ -65,7 +66,12 @@ class ConfigDialog : public Dialog {
   void OpenConsoleStylePicker();
   void OpenConsolePicker();
 
-  // The settings as they would be written on OK.
+  // Puts a settings record into the dialog: flags and appearance bytes as
+  // they are, each knob where its slider byte says while the byte itself is
+  // kept, and each radio byte's option when the byte is in range.
+  void ShowSettings(const SettingsRecord& record);
+  // The settings as they would be written on OK: flags as 1 or 0, slider and
+  // appearance bytes as held, radio fields as the selected options.
   SettingsRecord CurrentSettings() const;
 
   // The look that Save Random Layout would store.
@@ -79,11 +85,12 @@ class ConfigDialog : public Dialog {
   signed char backdropIndex = 2;
   signed char consoleIndex = 0;
   signed char consoleStyle = 0;
-  // Slider bytes; 100 until a knob has been placed.
-  signed char moveDelay = 100;
-  signed char nextGameDelay = 100;
-  signed char firstMoveDelay = 100;
-  signed char pieceSpeed = 100;
+  // Slider bytes; kKnobNotPlaced until a knob has been placed.
+  static constexpr signed char kKnobNotPlaced = 100;
+  signed char moveDelay = kKnobNotPlaced;
+  signed char nextGameDelay = kKnobNotPlaced;
+  signed char firstMoveDelay = kKnobNotPlaced;
+  signed char pieceSpeed = kKnobNotPlaced;
 
   // Where the miniature (PreviewCanvas::kWidth x kHeight) is drawn, in window
   // coordinates (the dialog's frame included), and the rectangles
