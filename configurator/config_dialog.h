@@ -93,11 +93,19 @@ class ConfigDialog : public Dialog {
   signed char pieceSpeed = kKnobNotPlaced;
 
   // Where the miniature (PreviewCanvas::kWidth x kHeight) is drawn, in window
-  // coordinates (the dialog's frame included), and the rectangles
-  // invalidated for the preview and a knob.
-  short previewOriginX = 353;
-  short previewOriginY = 54;
-  RECT previewRect = {353, 54, 513, 174};
+  // coordinates (the dialog's frame of kDialogFrameWidth pixels included):
+  // canvas pixel (x, y) shows at client point (kPreviewClientLeft + x,
+  // kPreviewClientTop + y). Then the rectangles invalidated for the preview
+  // and a knob.
+  static constexpr short kPreviewOriginX = 353;
+  static constexpr short kPreviewOriginY = 54;
+  static constexpr int kDialogFrameWidth = 3;
+  static constexpr int kPreviewClientLeft = kPreviewOriginX - kDialogFrameWidth;
+  static constexpr int kPreviewClientTop = kPreviewOriginY + 1 - kDialogFrameWidth;
+  short previewOriginX = kPreviewOriginX;
+  short previewOriginY = kPreviewOriginY;
+  RECT previewRect = {kPreviewOriginX, kPreviewOriginY, kPreviewOriginX + PreviewCanvas::kWidth,
+                      kPreviewOriginY + PreviewCanvas::kHeight};
   RECT knobRect = {0, 0, 0, 0};
 
   short previewDirty = 1;
