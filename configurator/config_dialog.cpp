@@ -127,46 +127,29 @@ BOOL ConfigDialog::OnInitDialog() {
 }
 
 void ConfigDialog::ApplyDefaults() {
-  const SettingsRecord defaults;
-  windowedMode = defaults.windowedMode;
-  reservedFlag = defaults.reservedFlag;
-  useRandomLayouts = defaults.useRandomLayouts;
-  autoplay = defaults.autoplay;
-  highlightMoves = defaults.highlightMoves;
-  scrollAnnouncementsForever = defaults.scrollAnnouncementsForever;
-  randomGameOrder = defaults.randomGameOrder;
-  removeHeaderQuotes = defaults.removeHeaderQuotes;
-  waitForAnnouncements = defaults.waitForAnnouncements;
-  hideBlankHeaderEntries = defaults.hideBlankHeaderEntries;
-  blackPieceSet = static_cast<signed char>(defaults.blackPieceSet);
-  whitePieceSet = static_cast<signed char>(defaults.whitePieceSet);
-  backdropIndex = static_cast<signed char>(defaults.backdropIndex);
-  consoleIndex = static_cast<signed char>(defaults.consoleIndex);
-  boardIndex = static_cast<signed char>(defaults.boardIndex);
-  consoleStyle = static_cast<signed char>(defaults.consoleStyle);
-  SelectRadio(soundGroup, defaults.sound);
-  SelectRadio(animationStyleGroup, defaults.animationStyle);
-  SelectRadio(headerLeftDisplayedGroup, defaults.headerLeftDisplayed);
-  SetSlider(1, defaults.moveDelay);
-  SetSlider(2, defaults.nextGameDelay);
-  SetSlider(3, defaults.firstMoveDelay);
-  SetSlider(4, defaults.pieceSpeed);
+  ShowSettings(SettingsRecord());
   InvalidatePreview();
 }
 
 void ConfigDialog::LoadSettingsFile() {
   SettingsRecord record = CurrentSettings();
   ReadSettingsFile(record);
+  // Every knob goes where its loaded byte says, even a byte the dialog
+  // already holds.
+  for (int slider = 1; slider <= kSliderCount; ++slider) SliderByte(slider) = kKnobNotPlaced;
+  ShowSettings(record);
+}
 
-  const signed char loadedSliders[kSliderCount] = {record.moveDelay, record.nextGameDelay, record.firstMoveDelay,
-                                                   record.pieceSpeed};
+void ConfigDialog::ShowSettings(const SettingsRecord& record) {
+  const signed char sliders[kSliderCount] = {record.moveDelay, record.nextGameDelay, record.firstMoveDelay,
+                                             record.pieceSpeed};
   for (int slider = 1; slider <= kSliderCount; ++slider) {
-    // The knob goes where the value says (clamped to the track); the
-    // byte itself stays as loaded until the user moves the knob.
-    SliderByte(slider) = 100;
-    SetSlider(slider, loadedSliders[slider - 1]);
-    SliderByte(slider) = loadedSliders[slider - 1];
+    // The knob goes where the byte says (clamped to the track); the byte
+    // itself stays as it is until the user moves the knob.
+    SetSlider(slider, sliders[slider - 1]);
+    SliderByte(slider) = sliders[slider - 1];
   }
+  // A radio byte out of range leaves the group's option as it was.
   if (record.sound < kSoundOptions) SelectRadio(soundGroup, record.sound);
   if (record.animationStyle < kAnimationOptions) SelectRadio(animationStyleGroup, record.animationStyle);
   if (record.headerLeftDisplayed < kHeaderOptions) SelectRadio(headerLeftDisplayedGroup, record.headerLeftDisplayed);

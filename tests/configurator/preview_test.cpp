@@ -161,6 +161,43 @@ TEST(PreviewHitTest, AMissingLibraryRemovesItsParts) {
   EXPECT_EQ(PreviewPartAt(60, 60, LoadedLibraries{false, false, false, false}), ConfigDialog::kNoPart);
 }
 
+// The part under every canvas point (and a margin around the canvas), for
+// every choice of libraries, as the areas have always been: written out here
+// rule by rule, in their order.
+short ExpectedPartAt(int px, int py, const LoadedLibraries& libraries) {
+  auto open = [](int v, int low, int high) { return v > low && v < high; };
+  auto closed = [](int v, int low, int high) { return v >= low && v <= high; };
+  if (libraries.pieces && open(px, 20, 101) && open(py, 14, 40)) return ConfigDialog::kBlackPiecesPart;
+  if (libraries.pieces && open(px, 20, 101) && open(py, 79, 100)) return ConfigDialog::kWhitePiecesPart;
+  if (libraries.consoles) {
+    if (open(px, 13, 107) && open(py, 3, 9)) return ConfigDialog::kConsoleStylePart;
+    if (open(px, 13, 107) && open(py, 111, 117)) return ConfigDialog::kConsoleStylePart;
+    if (closed(px, 124, 157) && closed(py, 49, 53)) return ConfigDialog::kConsoleStylePart;
+    if (closed(px, 114, 129) && closed(py, 61, 65)) return ConfigDialog::kConsoleStylePart;
+    if (closed(px, 140, 156) && closed(py, 61, 65)) return ConfigDialog::kConsoleStylePart;
+    if (closed(px, 113, 157) && closed(py, 67, 72)) return ConfigDialog::kConsoleStylePart;
+    if (open(px, 3, 121) && open(py, 1, 11)) return ConfigDialog::kConsolePart;
+    if (open(px, 3, 121) && open(py, 109, 119)) return ConfigDialog::kConsolePart;
+    if (open(px, 109, 160) && open(py, 15, 40)) return ConfigDialog::kConsolePart;
+    if (open(px, 109, 160) && open(py, 41, 79)) return ConfigDialog::kConsolePart;
+    if (open(px, 109, 160) && open(py, 82, 107)) return ConfigDialog::kConsolePart;
+  }
+  if (libraries.boards && closed(px, 13, 108) && closed(py, 13, 107)) return ConfigDialog::kBoardPart;
+  if (libraries.backdrops) return ConfigDialog::kBackdropPart;
+  return ConfigDialog::kNoPart;
+}
+
+TEST(PreviewHitTest, EveryPointForEveryChoiceOfLibraries) {
+  for (int choice = 0; choice < 16; ++choice) {
+    const LoadedLibraries libraries{(choice & 1) != 0, (choice & 2) != 0, (choice & 4) != 0, (choice & 8) != 0};
+    int differences = 0;
+    for (int py = -3; py < PreviewCanvas::kHeight + 3; ++py)
+      for (int px = -3; px < PreviewCanvas::kWidth + 3; ++px)
+        differences += PreviewPartAt(px, py, libraries) != ExpectedPartAt(px, py, libraries);
+    EXPECT_EQ(differences, 0) << "libraries " << choice;
+  }
+}
+
 TEST(LayoutCounterTest, DigitsWithoutLeadingZeros) {
   int ids[3];
   LayoutCounterPictures(0, ids);

@@ -30,8 +30,31 @@ std::set<std::string> FolderNames() {
 
 // The settings as a user left them last time: not the defaults.
 std::vector<uint8_t> EarlierSettings() {
-  std::vector<uint8_t> bytes = {1, 7, 3, 2, 15, 1, 0, 1, 0, 1, 0, 1, 0, 12, 30, 0, 2, 0, 1, 5, 6, 7, 9};
-  return bytes;
+  SettingsRecord record;
+  record.windowedMode = 1;
+  record.moveDelay = 7;
+  record.nextGameDelay = 3;
+  record.firstMoveDelay = 2;
+  record.pieceSpeed = 15;
+  record.reservedFlag = 1;
+  record.useRandomLayouts = 0;
+  record.autoplay = 1;
+  record.highlightMoves = 0;
+  record.scrollAnnouncementsForever = 1;
+  record.randomGameOrder = 0;
+  record.removeHeaderQuotes = 1;
+  record.waitForAnnouncements = 0;
+  record.blackPieceSet = 12;
+  record.whitePieceSet = 30;
+  record.sound = 0;
+  record.headerLeftDisplayed = 2;
+  record.hideBlankHeaderEntries = 0;
+  record.animationStyle = 1;
+  record.backdropIndex = 5;
+  record.consoleIndex = 6;
+  record.boardIndex = 7;
+  record.consoleStyle = 9;
+  return ConfigDialogTest::SettingsBytes(record);
 }
 
 class ConfiguratorFaultTest : public ConfigDialogTest {
@@ -143,7 +166,7 @@ TEST_F(ConfiguratorFaultTest, BrokenArtLibrariesAreTreatedAsMissing) {
   EXPECT_FALSE(pickerOpened) << "the board picker needs the boards library";
   ASSERT_FALSE(missing.pixels.empty());
   EXPECT_TRUE(broken.pixels == missing.pixels) << "the dialog looks as without those libraries";
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), DefaultSettingsBytes());
+  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), SettingsBytes());
 }
 
 TEST_F(ConfiguratorFaultTest, ALibraryLackingItsPicturesStillLetsTheDialogWork) {
@@ -151,7 +174,7 @@ TEST_F(ConfiguratorFaultTest, ALibraryLackingItsPicturesStillLetsTheDialogWork) 
   // Loads, but holds none of the board pictures.
   fs::copy_file(LibraryPath("Tarnwicket_Backdroplib.dll"), "Tarnwicket_Checkerlib.dll");
   DialogFrame();
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), DefaultSettingsBytes());
+  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), SettingsBytes());
 }
 
 TEST_F(ConfiguratorFaultTest, SettingsAndLayoutsOfOddContentsAreShownAndWrittenBackWhole) {
