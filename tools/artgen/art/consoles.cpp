@@ -1,12 +1,12 @@
 // The console library's panels: sixteen 800 x 600 overlays (pure black where
-// the backdrop shows), the frame overlay 178 of styles 8 and 17, and the
-// panels' 160 x 120 thumbnails.
+// the backdrop shows), the frame overlay of styles 8 and 17, and the panels'
+// 160 x 120 thumbnails.
 #include <algorithm>
 #include <cmath>
 #include <string>
 
+#include "art/resource_tables.h"
 #include "tools/artgen/art/book.h"
-#include "tools/artgen/art/catalog.h"
 #include "tools/artgen/art/console_layout.h"
 #include "tools/artgen/art/surfaces.h"
 #include "tools/artgen/kit/filters.h"
@@ -306,17 +306,20 @@ Canvas FrameOverlay() {
 }  // namespace
 
 void GenerateConsoles(ArtBook& book) {
-  for (int index = 0; index <= 15; ++index) {
+  // Design 0 is the console of any other index; the thumbnail of the last
+  // console is also the one of any other index.
+  const int last = resource_catalog::kConsoleCount;
+  for (int index = 0; index <= last; ++index) {
     Canvas c = RenderConsole(DesignOf(index), *book.fonts);
-    int id = index == 0 ? kConsoleOtherId : kConsoleIds[index - 1];
-    book.out->Bitmap("console_" + std::to_string(id) + ".bmp", c);
+    book.out->Bitmap(index == 0 ? "console_other.bmp" : Numbered("console", index), c);
     Canvas thumb = ResizedKeyed(c, 160, 120);
-    book.out->Bitmap("console_" + std::to_string(ConsoleThumbId(index)) + ".bmp", thumb);
-    // 536 is never asked for; it repeats console 10 so that the range has no hole.
-    if (index == 10) book.out->Bitmap("console_536.bmp", thumb);
+    book.out->Bitmap(index == last ? "console_thumb_other.bmp" : Numbered("console_thumb", index), thumb);
+    // The spare thumbnail is never asked for; it repeats the first of the late
+    // ones so that the identifiers have no hole.
+    if (index == resource_catalog::kFirstLateConsoleThumb) book.out->Bitmap("console_thumb_spare.bmp", thumb);
     book.consoles[index] = c;
   }
-  book.out->Bitmap("console_" + std::to_string(kConsoleFrameOverlayId) + ".bmp", FrameOverlay());
+  book.out->Bitmap("console_overlay.bmp", FrameOverlay());
 }
 
 }  // namespace artgen
