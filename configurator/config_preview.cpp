@@ -2,8 +2,8 @@
 // libraries (or the program's own stand-ins) and drawing it on the dialog.
 #include "configurator/config_dialog.h"
 
+#include "art/resource_catalog.h"
 #include "configurator/preview_pictures.h"
-#include "configurator/resource_ids.h"
 
 namespace {
 
