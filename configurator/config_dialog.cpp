@@ -2,15 +2,10 @@
 // the OK, Cancel and Reset to Defaults buttons.
 #include "configurator/config_dialog.h"
 
+#include "art/resource_catalog.h"
 #include "configurator/program_sounds.h"
-#include "configurator/resource_ids.h"
 
 namespace {
-
-const char kPiecesLibraryFile[] = "Tarnwicket_Figurinelib.dll";
-const char kBoardsLibraryFile[] = "Tarnwicket_Checkerlib.dll";
-const char kBackdropsLibraryFile[] = "Tarnwicket_Backdroplib.dll";
-const char kConsolesLibraryFile[] = "Tarnwicket_Dashlib.dll";
 
 // Size of the knob picture in client pixels.
 constexpr int kKnobWidth = 9;
@@ -83,10 +78,10 @@ ConfigDialog::ConfigDialog()
   ReadLayoutsFile(layouts);
   // A library that does not load stays absent: its parts of the miniature
   // show the program's own pictures and its picker does not open.
-  piecesLibrary = LoadLibraryA(kPiecesLibraryFile);
-  boardsLibrary = LoadLibraryA(kBoardsLibraryFile);
-  backdropsLibrary = LoadLibraryA(kBackdropsLibraryFile);
-  consolesLibrary = LoadLibraryA(kConsolesLibraryFile);
+  piecesLibrary = LoadLibraryA(resource_catalog::kPiecesLibraryFile);
+  boardsLibrary = LoadLibraryA(resource_catalog::kBoardsLibraryFile);
+  backdropsLibrary = LoadLibraryA(resource_catalog::kBackdropsLibraryFile);
+  consolesLibrary = LoadLibraryA(resource_catalog::kConsolesLibraryFile);
   for (int& flag : soundFlags) flag = -1;
   for (int& flag : animationStyleFlags) flag = -1;
   for (int& flag : headerLeftDisplayedFlags) flag = -1;

@@ -2,9 +2,9 @@
 // sliders and the miniature, the drag icon).
 #include "configurator/config_dialog.h"
 
+#include "art/resource_catalog.h"
 #include "configurator/preview_hit_test.h"
 #include "configurator/program_sounds.h"
-#include "configurator/resource_ids.h"
 
 namespace {
 

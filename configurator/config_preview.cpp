@@ -3,8 +3,9 @@
 // Its places are the viewer frame's at a fifth (common/frame_geometry.h).
 #include "common/frame_geometry.h"
 #include "configurator/config_dialog.h"
+
+#include "art/resource_catalog.h"
 #include "configurator/preview_pictures.h"
-#include "configurator/resource_ids.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "art/resource_catalog.h"
 #include "common/settings/settings_record.h"
 #include "configurator/config_dialog.h"
-#include "configurator/resource_ids.h"
 #include "platform/headless.h"
 #include "platform/src/dialog_base_units.h"
 #include "platform/win32.h"
@@ -60,10 +60,10 @@ class ConfigDialogTest : public ::testing::Test {
 
   // Puts exactly the chosen art libraries into the current folder.
   void UseLibraries(const ArtLibraryChoice& choice) {
-    const std::pair<bool, const char*> libraries[] = {{choice.pieces, "Tarnwicket_Figurinelib.dll"},
-                                                      {choice.boards, "Tarnwicket_Checkerlib.dll"},
-                                                      {choice.backdrops, "Tarnwicket_Backdroplib.dll"},
-                                                      {choice.consoles, "Tarnwicket_Dashlib.dll"}};
+    const std::pair<bool, const char*> libraries[] = {{choice.pieces, resource_catalog::kPiecesLibraryFile},
+                                                      {choice.boards, resource_catalog::kBoardsLibraryFile},
+                                                      {choice.backdrops, resource_catalog::kBackdropsLibraryFile},
+                                                      {choice.consoles, resource_catalog::kConsolesLibraryFile}};
     for (const auto& library : libraries) {
       const std::filesystem::path link = folder_ / library.second;
       std::error_code ignored;

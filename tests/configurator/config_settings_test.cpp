@@ -59,8 +59,9 @@ TEST_F(ConfigDialogTest, FlagsHoldingOtherValuesThanOneAreShownOffAndWrittenZero
   WriteSettings(record);
   ConfigDialog dialog;
   script.Then([&](HWND window) {
-    for (int mark = IDC_MARK_RANDOM_GAME_ORDER; mark <= IDC_MARK_USE_RANDOM_LAYOUTS; ++mark) {
-      if (mark == 1120 || mark == 1122) continue;  // no such marks
+    for (int mark : {IDC_MARK_RANDOM_GAME_ORDER, IDC_MARK_AUTOPLAY, IDC_MARK_WINDOWED_MODE, IDC_MARK_HIGHLIGHT_MOVES,
+                     IDC_MARK_WAIT_FOR_ANNOUNCEMENTS, IDC_MARK_SCROLL_FOREVER, IDC_MARK_REMOVE_HEADER_QUOTES,
+                     IDC_MARK_HIDE_BLANK_HEADERS, IDC_MARK_USE_RANDOM_LAYOUTS}) {
       EXPECT_TRUE(ShowsPicture(window, mark, IDB_MARK_OFF, 12, 12)) << "mark " << mark;
     }
     headless::KeyPress(VK_RETURN);

@@ -3,12 +3,12 @@
 // under the pointer, and the digits of the layout counter.
 #include <gtest/gtest.h>
 
+#include "art/resource_catalog.h"
 #include "configurator/config_dialog.h"
 #include "configurator/layout_counter.h"
 #include "configurator/preview_canvas.h"
 #include "configurator/preview_hit_test.h"
 #include "configurator/preview_pictures.h"
-#include "configurator/resource_ids.h"
 #include "platform/headless.h"
 #include "tests/configurator/test_dialog_ids.h"
 
@@ -105,37 +105,40 @@ TEST_F(PreviewCanvasTest, NothingIsWrittenOutsideTheCanvasOrReadOutsideThePictur
 TEST(PreviewPicturesTest, BackdropsFromIndexOneWithBlackBelow) {
   EXPECT_EQ(BackdropThumbnailId(0), 0);
   EXPECT_EQ(BackdropThumbnailId(-56), 0);  // 200 stored
-  EXPECT_EQ(BackdropThumbnailId(1), 511);
-  EXPECT_EQ(BackdropThumbnailId(14), 524);
-  EXPECT_EQ(BackdropThumbnailId(15), 525);
-  EXPECT_EQ(BackdropThumbnailId(127), 525);
+  EXPECT_EQ(BackdropThumbnailId(1), IDB_BACKDROP_THUMB_BASE + 1);
+  EXPECT_EQ(BackdropThumbnailId(14), IDB_BACKDROP_THUMB_BASE + 14);
+  EXPECT_EQ(BackdropThumbnailId(15), IDB_BACKDROP_THUMB_OTHER);
+  EXPECT_EQ(BackdropThumbnailId(127), IDB_BACKDROP_THUMB_OTHER);
 }
 
-TEST(PreviewPicturesTest, ConsolesSkipPicture536) {
-  EXPECT_EQ(ConsoleThumbnailId(0), 526);
-  EXPECT_EQ(ConsoleThumbnailId(9), 535);
-  EXPECT_EQ(ConsoleThumbnailId(10), 537);
-  EXPECT_EQ(ConsoleThumbnailId(14), 541);
-  EXPECT_EQ(ConsoleThumbnailId(15), 542);
-  EXPECT_EQ(ConsoleThumbnailId(-1), 542);
+TEST(PreviewPicturesTest, ConsolesSkipTheSparePicture) {
+  EXPECT_EQ(ConsoleThumbnailId(0), IDB_CONSOLE_THUMB_BASE);
+  EXPECT_EQ(ConsoleThumbnailId(9), IDB_CONSOLE_THUMB_BASE + 9);
+  EXPECT_EQ(IDB_CONSOLE_THUMB_SPARE, IDB_CONSOLE_THUMB_BASE + 10);
+  EXPECT_EQ(ConsoleThumbnailId(10), IDB_CONSOLE_THUMB_SPARE + 1);
+  EXPECT_EQ(ConsoleThumbnailId(14), IDB_CONSOLE_THUMB_SPARE + 5);
+  EXPECT_EQ(ConsoleThumbnailId(15), IDB_CONSOLE_THUMB_OTHER);
+  EXPECT_EQ(ConsoleThumbnailId(-1), IDB_CONSOLE_THUMB_OTHER);
+  for (int value = -128; value < 128; ++value)
+    EXPECT_NE(ConsoleThumbnailId(static_cast<signed char>(value)), IDB_CONSOLE_THUMB_SPARE) << value;
 }
 
 TEST(PreviewPicturesTest, BoardsPiecesAndStyles) {
-  EXPECT_EQ(BoardThumbnailId(0), 543);
-  EXPECT_EQ(BoardThumbnailId(14), 557);
-  EXPECT_EQ(BoardThumbnailId(15), 558);
-  EXPECT_EQ(BoardThumbnailId(-56), 558);
-  EXPECT_EQ(PieceStripId(1), 559);
-  EXPECT_EQ(PieceStripId(41), 599);
-  EXPECT_EQ(PieceStripId(42), 600);
-  EXPECT_EQ(PieceStripId(0), 600);
-  EXPECT_EQ(ConsoleStyleTileId(0), 601);
-  EXPECT_EQ(ConsoleStyleTileId(9), 601);  // shown like style 0
-  EXPECT_EQ(ConsoleStyleTileId(7), 608);
-  EXPECT_EQ(ConsoleStyleTileId(16), 608);
-  EXPECT_EQ(ConsoleStyleTileId(8), 609);
-  EXPECT_EQ(ConsoleStyleTileId(17), 609);
-  EXPECT_EQ(ConsoleStyleTileId(-1), 609);
+  EXPECT_EQ(BoardThumbnailId(0), IDB_BOARD_THUMB_BASE);
+  EXPECT_EQ(BoardThumbnailId(14), IDB_BOARD_THUMB_BASE + 14);
+  EXPECT_EQ(BoardThumbnailId(15), IDB_BOARD_THUMB_OTHER);
+  EXPECT_EQ(BoardThumbnailId(-56), IDB_BOARD_THUMB_OTHER);
+  EXPECT_EQ(PieceStripId(1), IDB_PIECE_PREVIEW_BASE + 1);
+  EXPECT_EQ(PieceStripId(41), IDB_PIECE_PREVIEW_BASE + 41);
+  EXPECT_EQ(PieceStripId(42), IDB_PIECE_PREVIEW_OTHER);
+  EXPECT_EQ(PieceStripId(0), IDB_PIECE_PREVIEW_OTHER);
+  EXPECT_EQ(ConsoleStyleTileId(0), IDB_STYLE_TILE_BASE);
+  EXPECT_EQ(ConsoleStyleTileId(9), IDB_STYLE_TILE_BASE);  // shown like style 0
+  EXPECT_EQ(ConsoleStyleTileId(7), IDB_STYLE_TILE_BASE + 7);
+  EXPECT_EQ(ConsoleStyleTileId(16), IDB_STYLE_TILE_BASE + 7);
+  EXPECT_EQ(ConsoleStyleTileId(8), IDB_STYLE_TILE_OTHER);
+  EXPECT_EQ(ConsoleStyleTileId(17), IDB_STYLE_TILE_OTHER);
+  EXPECT_EQ(ConsoleStyleTileId(-1), IDB_STYLE_TILE_OTHER);
 }
 
 TEST(PreviewHitTest, FindsThePartsInTheirOrderWithEveryLibrary) {

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "art/resource_catalog.h"
 #include "tests/configurator/config_dialog_fixture.h"
 #include "tests/robustness/fault_files.h"
 
@@ -156,12 +157,13 @@ TEST_F(ConfiguratorFaultTest, BrokenArtLibrariesAreTreatedAsMissing) {
   const headless::Frame missing = DialogFrame(&pickerOpened);
   EXPECT_FALSE(pickerOpened);
 
-  std::vector<uint8_t> boards = ReadBytes(LibraryPath("Tarnwicket_Checkerlib.dll"));
+  std::vector<uint8_t> boards = ReadBytes(LibraryPath(resource_catalog::kBoardsLibraryFile));
   ASSERT_GT(boards.size(), 1000u);
   boards.resize(boards.size() / 2);
-  WriteBytes("Tarnwicket_Checkerlib.dll", boards);
-  WriteText("Tarnwicket_Figurinelib.dll", "not a library\n");
-  WriteBytes("Tarnwicket_Dashlib.dll", WithResourcesOutsideTheFile(ReadBytes(LibraryPath("Tarnwicket_Dashlib.dll"))));
+  WriteBytes(resource_catalog::kBoardsLibraryFile, boards);
+  WriteText(resource_catalog::kPiecesLibraryFile, "not a library\n");
+  WriteBytes(resource_catalog::kConsolesLibraryFile,
+             WithResourcesOutsideTheFile(ReadBytes(LibraryPath(resource_catalog::kConsolesLibraryFile))));
   const headless::Frame broken = DialogFrame(&pickerOpened);
   EXPECT_FALSE(pickerOpened) << "the board picker needs the boards library";
   ASSERT_FALSE(missing.pixels.empty());
@@ -172,7 +174,7 @@ TEST_F(ConfiguratorFaultTest, BrokenArtLibrariesAreTreatedAsMissing) {
 TEST_F(ConfiguratorFaultTest, ALibraryLackingItsPicturesStillLetsTheDialogWork) {
   UseLibraries(ArtLibraryChoice{true, false, true, true});
   // Loads, but holds none of the board pictures.
-  fs::copy_file(LibraryPath("Tarnwicket_Backdroplib.dll"), "Tarnwicket_Checkerlib.dll");
+  fs::copy_file(LibraryPath(resource_catalog::kBackdropsLibraryFile), resource_catalog::kBoardsLibraryFile);
   DialogFrame();
   EXPECT_EQ(ReadFile("Tarnwicket.cfg"), SettingsBytes());
 }

@@ -26,13 +26,13 @@ void Text(Canvas& frame, const Canvas& sheet, const char* text, int count, int x
 }  // namespace
 
 Canvas ComposeScene(const std::string& dir, const SceneChoice& c) {
-  Canvas frame = Load(dir, "backdrop_" + std::to_string(c.backdropId) + ".bmp");
-  frame.PasteKeyed(Load(dir, "console_" + std::to_string(c.consoleId) + ".bmp"), 0, 0);
-  if (c.frameOverlay) frame.PasteKeyed(Load(dir, "console_178.bmp"), 0, 0);
-  frame.Paste(Load(dir, "board_" + std::to_string(c.boardId) + ".bmp"), 60, 60);
-  Canvas white = Load(dir, "pieces_" + std::to_string(c.whiteSetId) + ".bmp");
-  Canvas black = Load(dir, "pieces_" + std::to_string(c.blackSetId) + ".bmp");
-  Canvas highlight = Load(dir, "viewer_159.bmp");
+  Canvas frame = Load(dir, c.backdrop);
+  frame.PasteKeyed(Load(dir, c.console), 0, 0);
+  if (c.frameOverlay) frame.PasteKeyed(Load(dir, "console_overlay.bmp"), 0, 0);
+  frame.Paste(Load(dir, c.board), 60, 60);
+  Canvas white = Load(dir, c.whiteSet);
+  Canvas black = Load(dir, c.blackSet);
+  Canvas highlight = Load(dir, "viewer_highlights.bmp");
   // Last move e2-e4 glowing, fully risen.
   frame.PasteKeyed(highlight.Crop(400, 50, 50, 50), 100 + 50 * 4, 100 + 50 * 4);
   frame.PasteKeyed(highlight.Crop(400, 0, 50, 50), 100 + 50 * 4, 100 + 50 * 6);
@@ -52,7 +52,7 @@ Canvas ComposeScene(const std::string& dir, const SceneChoice& c) {
   frame.PasteKeyed(white.Crop(48 * 2, 0, 48, 100), 549 + 28, 26);
   frame.PasteKeyed(black.Crop(0, 0, 48, 100), 549 + 28, 362);
   frame.PasteKeyed(black.Crop(48, 0, 48, 100), 604, 387);
-  Canvas sheet = Load(dir, "console_" + std::to_string(c.fontId) + ".bmp");
+  Canvas sheet = Load(dir, c.font);
   int o = c.frameOverlay ? 1 : 0;
   Text(frame, sheet, "Bj\xf6rn \xc5str\xf6m-M\xfcller", 29, 67 + o, 17 + o);
   Text(frame, sheet, "Fran\xe7ois L\xe9v\xeaque", 29, 67 + o, 557 + o);
@@ -61,10 +61,10 @@ Canvas ComposeScene(const std::string& dir, const SceneChoice& c) {
   Text(frame, sheet, "  1", 3, 614, 244);
   Text(frame, sheet, "e4", 7, 674, 244);
   Text(frame, sheet, "Event \"Tarnwi", 14, 559, 336);
-  Canvas lamps = Load(dir, "viewer_204.bmp");
+  Canvas lamps = Load(dir, "viewer_turn_lamps.bmp");
   frame.PasteKeyed(lamps.Crop(0, 0, 30, 30), 656, 206);
   frame.PasteKeyed(lamps.Crop(30, 0, 30, 30), 656, 359);
-  Canvas result = Load(dir, "console_" + std::to_string(c.lampId) + ".bmp");
+  Canvas result = Load(dir, c.lamps);
   frame.PasteKeyed(result.Crop(36, 0, 36, 25), 549, 17);
   frame.PasteKeyed(result.Crop(0, 0, 36, 25), 549, 557);
   return frame;
