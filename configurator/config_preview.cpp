@@ -1,10 +1,9 @@
 // ConfigDialog: composing the miniature of the chosen look from the art
 // libraries (or the program's own stand-ins) and drawing it on the dialog.
 // Its places are the viewer frame's at a fifth (common/frame_geometry.h).
+#include "art/resource_catalog.h"
 #include "common/frame_geometry.h"
 #include "configurator/config_dialog.h"
-
-#include "art/resource_catalog.h"
 #include "configurator/preview_pictures.h"
 
 namespace {
