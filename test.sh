@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: a normal build with warnings as errors
-# and its tests, the Windows cross-build with its Wine smoke test, a short
-# fuzzing run, then the tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# Builds everything and runs every test: the layout check of every C and C++
+# file, a normal build with warnings as errors and its tests, the Windows
+# cross-build with its Wine smoke test, a short fuzzing run, then the tests
+# again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
+tools/check-format.sh
 jobs=$(nproc)
 export TARNWICKET_HEADLESS=1
 

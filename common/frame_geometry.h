@@ -133,4 +133,86 @@ constexpr int16_t kMiniatureScale = 5;
 constexpr int16_t kMiniatureWidth = kFrameWidth / kMiniatureScale;
 constexpr int16_t kMiniatureHeight = kFrameHeight / kMiniatureScale;
 
+// A frame place in the miniature: a fifth of it, rounded down.
+constexpr ScreenPoint MiniaturePoint(ScreenPoint place) {
+  return {static_cast<int16_t>(place.x / kMiniatureScale), static_cast<int16_t>(place.y / kMiniatureScale)};
+}
+constexpr ScreenRect MiniatureRect(const ScreenRect& place) {
+  return {static_cast<int16_t>(place.x / kMiniatureScale), static_cast<int16_t>(place.y / kMiniatureScale),
+          static_cast<int16_t>(place.width / kMiniatureScale), static_cast<int16_t>(place.height / kMiniatureScale)};
+}
+
+// The backdrop, console and board thumbnails each cover the whole miniature.
+constexpr ScreenRect kMiniatureFrame = MiniatureRect(kFrame);
+
+// A piece of the miniature is a square wide and a sprite high, at a fifth;
+// it stands where its sprite stands in the frame (MiniaturePoint(SpritePlace)).
+constexpr int16_t kMiniatureSpriteWidth = kSquareSize / kMiniatureScale;
+constexpr int16_t kMiniatureSpriteHeight = kSpriteHeight / kMiniatureScale;
+
+// Where the console shows text, the miniature shows runs of a 4 x 5 tile in
+// the console style's colours: on the text field's row (rounded), one tile
+// for every 5 / 4 glyphs. The tiles are wider than a fifth of a glyph, so each
+// run was laid by eye inside its field: its left end is its own.
+constexpr int16_t kMiniatureTileWidth = 4;
+constexpr int16_t kMiniatureTileHeight = 5;
+
+struct MiniatureTextRun {
+  TextField field;
+  int16_t x;
+};
+
+constexpr int16_t MiniatureRunY(const MiniatureTextRun& run) {
+  return static_cast<int16_t>((run.field.y * 2 + kMiniatureScale) / (2 * kMiniatureScale));
+}
+constexpr int16_t MiniatureRunTiles(const MiniatureTextRun& run) {
+  return static_cast<int16_t>(run.field.cells * kGlyphWidth / kMiniatureScale / kMiniatureTileWidth);
+}
+
+constexpr MiniatureTextRun kMiniatureTextRuns[7] = {
+    {kBlackNameField, 14},  {kWhiteNameField, 14}, {kMoveNumberField, 124}, {kGameNumberField, 114},
+    {kGameCountField, 140}, {kPlyField, 137},      {kTickerField, 113},
+};
+
+// Every run lies inside its field at a fifth (its right end rounded up).
+constexpr bool InsideItsField(const MiniatureTextRun& run) {
+  const ScreenRect field = FieldRect(run.field);
+  return run.x >= field.x / kMiniatureScale &&
+         (run.x + MiniatureRunTiles(run) * kMiniatureTileWidth) * kMiniatureScale < field.Right() + kMiniatureScale;
+}
+static_assert(InsideItsField(kMiniatureTextRuns[0]) && InsideItsField(kMiniatureTextRuns[1]) &&
+                  InsideItsField(kMiniatureTextRuns[2]) && InsideItsField(kMiniatureTextRuns[3]) &&
+                  InsideItsField(kMiniatureTextRuns[4]) && InsideItsField(kMiniatureTextRuns[5]) &&
+                  InsideItsField(kMiniatureTextRuns[6]),
+              "a text run of the miniature has left its field");
+
+// Where the pointer finds each part of the miniature: closed ranges of
+// miniature pixels. Like the text runs they were laid by eye over the frame
+// at a fifth and stray from its places by a pixel here and there, so they
+// keep pixels of their own.
+struct MiniatureArea {
+  int16_t left;
+  int16_t top;
+  int16_t right;
+  int16_t bottom;
+  constexpr bool Holds(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
+};
+
+// The two sides' pieces in their starting places.
+constexpr MiniatureArea kMiniatureBlackPiecesArea{21, 15, 100, 39};
+constexpr MiniatureArea kMiniatureWhitePiecesArea{21, 80, 100, 99};
+// The console's text: the two names, move number and ply, game number, game
+// count, ticker.
+constexpr MiniatureArea kMiniatureTextAreas[6] = {
+    {14, 4, 106, 8},    {14, 112, 106, 116}, {124, 49, 157, 53},
+    {114, 61, 129, 65}, {140, 61, 156, 65},  {113, 67, 157, 72},
+};
+// The console's panels: the two name plates and the three panels of the
+// right column (Black's tray, the middle, White's tray).
+constexpr MiniatureArea kMiniatureConsoleAreas[5] = {
+    {4, 2, 120, 10}, {4, 110, 120, 118}, {110, 16, 159, 39}, {110, 42, 159, 78}, {110, 83, 159, 106},
+};
+// The board picture.
+constexpr MiniatureArea kMiniatureBoardArea{13, 13, 108, 107};
+
 }  // namespace frame_geometry

@@ -2,15 +2,10 @@
 // the OK, Cancel and Reset to Defaults buttons.
 #include "configurator/config_dialog.h"
 
+#include "art/resource_catalog.h"
 #include "configurator/program_sounds.h"
-#include "configurator/resource_ids.h"
 
 namespace {
-
-const char kPiecesLibraryFile[] = "Tarnwicket_Figurinelib.dll";
-const char kBoardsLibraryFile[] = "Tarnwicket_Checkerlib.dll";
-const char kBackdropsLibraryFile[] = "Tarnwicket_Backdroplib.dll";
-const char kConsolesLibraryFile[] = "Tarnwicket_Dashlib.dll";
 
 // Size of the knob picture in client pixels.
 constexpr int kKnobWidth = 9;
@@ -83,10 +78,10 @@ ConfigDialog::ConfigDialog()
   ReadLayoutsFile(layouts);
   // A library that does not load stays absent: its parts of the miniature
   // show the program's own pictures and its picker does not open.
-  piecesLibrary = LoadLibraryA(kPiecesLibraryFile);
-  boardsLibrary = LoadLibraryA(kBoardsLibraryFile);
-  backdropsLibrary = LoadLibraryA(kBackdropsLibraryFile);
-  consolesLibrary = LoadLibraryA(kConsolesLibraryFile);
+  piecesLibrary = LoadLibraryA(resource_catalog::kPiecesLibraryFile);
+  boardsLibrary = LoadLibraryA(resource_catalog::kBoardsLibraryFile);
+  backdropsLibrary = LoadLibraryA(resource_catalog::kBackdropsLibraryFile);
+  consolesLibrary = LoadLibraryA(resource_catalog::kConsolesLibraryFile);
   for (int& flag : soundFlags) flag = -1;
   for (int& flag : animationStyleFlags) flag = -1;
   for (int& flag : headerLeftDisplayedFlags) flag = -1;
@@ -127,46 +122,29 @@ BOOL ConfigDialog::OnInitDialog() {
 }
 
 void ConfigDialog::ApplyDefaults() {
-  const SettingsRecord defaults;
-  windowedMode = defaults.windowedMode;
-  reservedFlag = defaults.reservedFlag;
-  useRandomLayouts = defaults.useRandomLayouts;
-  autoplay = defaults.autoplay;
-  highlightMoves = defaults.highlightMoves;
-  scrollAnnouncementsForever = defaults.scrollAnnouncementsForever;
-  randomGameOrder = defaults.randomGameOrder;
-  removeHeaderQuotes = defaults.removeHeaderQuotes;
-  waitForAnnouncements = defaults.waitForAnnouncements;
-  hideBlankHeaderEntries = defaults.hideBlankHeaderEntries;
-  blackPieceSet = static_cast<signed char>(defaults.blackPieceSet);
-  whitePieceSet = static_cast<signed char>(defaults.whitePieceSet);
-  backdropIndex = static_cast<signed char>(defaults.backdropIndex);
-  consoleIndex = static_cast<signed char>(defaults.consoleIndex);
-  boardIndex = static_cast<signed char>(defaults.boardIndex);
-  consoleStyle = static_cast<signed char>(defaults.consoleStyle);
-  SelectRadio(soundGroup, defaults.sound);
-  SelectRadio(animationStyleGroup, defaults.animationStyle);
-  SelectRadio(headerLeftDisplayedGroup, defaults.headerLeftDisplayed);
-  SetSlider(1, defaults.moveDelay);
-  SetSlider(2, defaults.nextGameDelay);
-  SetSlider(3, defaults.firstMoveDelay);
-  SetSlider(4, defaults.pieceSpeed);
+  ShowSettings(SettingsRecord());
   InvalidatePreview();
 }
 
 void ConfigDialog::LoadSettingsFile() {
   SettingsRecord record = CurrentSettings();
   ReadSettingsFile(record);
+  // Every knob goes where its loaded byte says, even a byte the dialog
+  // already holds.
+  for (int slider = 1; slider <= kSliderCount; ++slider) SliderByte(slider) = kKnobNotPlaced;
+  ShowSettings(record);
+}
 
-  const signed char loadedSliders[kSliderCount] = {record.moveDelay, record.nextGameDelay, record.firstMoveDelay,
-                                                   record.pieceSpeed};
+void ConfigDialog::ShowSettings(const SettingsRecord& record) {
+  const signed char sliders[kSliderCount] = {record.moveDelay, record.nextGameDelay, record.firstMoveDelay,
+                                             record.pieceSpeed};
   for (int slider = 1; slider <= kSliderCount; ++slider) {
-    // The knob goes where the value says (clamped to the track); the
-    // byte itself stays as loaded until the user moves the knob.
-    SliderByte(slider) = 100;
-    SetSlider(slider, loadedSliders[slider - 1]);
-    SliderByte(slider) = loadedSliders[slider - 1];
+    // The knob goes where the byte says (clamped to the track); the byte
+    // itself stays as it is until the user moves the knob.
+    SetSlider(slider, sliders[slider - 1]);
+    SliderByte(slider) = sliders[slider - 1];
   }
+  // A radio byte out of range leaves the group's option as it was.
   if (record.sound < kSoundOptions) SelectRadio(soundGroup, record.sound);
   if (record.animationStyle < kAnimationOptions) SelectRadio(animationStyleGroup, record.animationStyle);
   if (record.headerLeftDisplayed < kHeaderOptions) SelectRadio(headerLeftDisplayedGroup, record.headerLeftDisplayed);

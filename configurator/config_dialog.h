@@ -47,6 +47,7 @@ class ConfigDialog : public Dialog {
   ConfigDialog();
   ~ConfigDialog() override;
 
+  // Shows the default settings record and draws the miniature again.
   void ApplyDefaults();
   void ToggleOption(int option);
   void SelectRadio(RadioGroup& group, int option);
@@ -65,7 +66,12 @@ class ConfigDialog : public Dialog {
   void OpenConsoleStylePicker();
   void OpenConsolePicker();
 
-  // The settings as they would be written on OK.
+  // Puts a settings record into the dialog: flags and appearance bytes as
+  // they are, each knob where its slider byte says while the byte itself is
+  // kept, and each radio byte's option when the byte is in range.
+  void ShowSettings(const SettingsRecord& record);
+  // The settings as they would be written on OK: flags as 1 or 0, slider and
+  // appearance bytes as held, radio fields as the selected options.
   SettingsRecord CurrentSettings() const;
 
   // The look that Save Random Layout would store.
@@ -79,18 +85,27 @@ class ConfigDialog : public Dialog {
   signed char backdropIndex = 2;
   signed char consoleIndex = 0;
   signed char consoleStyle = 0;
-  // Slider bytes; 100 until a knob has been placed.
-  signed char moveDelay = 100;
-  signed char nextGameDelay = 100;
-  signed char firstMoveDelay = 100;
-  signed char pieceSpeed = 100;
+  // Slider bytes; kKnobNotPlaced until a knob has been placed.
+  static constexpr signed char kKnobNotPlaced = 100;
+  signed char moveDelay = kKnobNotPlaced;
+  signed char nextGameDelay = kKnobNotPlaced;
+  signed char firstMoveDelay = kKnobNotPlaced;
+  signed char pieceSpeed = kKnobNotPlaced;
 
   // Where the miniature (PreviewCanvas::kWidth x kHeight) is drawn, in window
-  // coordinates (the dialog's frame included), and the rectangles
-  // invalidated for the preview and a knob.
-  short previewOriginX = 353;
-  short previewOriginY = 54;
-  RECT previewRect = {353, 54, 513, 174};
+  // coordinates (the dialog's frame of kDialogFrameWidth pixels included):
+  // canvas pixel (x, y) shows at client point (kPreviewClientLeft + x,
+  // kPreviewClientTop + y). Then the rectangles invalidated for the preview
+  // and a knob.
+  static constexpr short kPreviewOriginX = 353;
+  static constexpr short kPreviewOriginY = 54;
+  static constexpr int kDialogFrameWidth = 3;
+  static constexpr int kPreviewClientLeft = kPreviewOriginX - kDialogFrameWidth;
+  static constexpr int kPreviewClientTop = kPreviewOriginY + 1 - kDialogFrameWidth;
+  short previewOriginX = kPreviewOriginX;
+  short previewOriginY = kPreviewOriginY;
+  RECT previewRect = {kPreviewOriginX, kPreviewOriginY, kPreviewOriginX + PreviewCanvas::kWidth,
+                      kPreviewOriginY + PreviewCanvas::kHeight};
   RECT knobRect = {0, 0, 0, 0};
 
   short previewDirty = 1;

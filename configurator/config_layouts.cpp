@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
+#include "art/resource_catalog.h"
 #include "configurator/layout_counter.h"
 #include "configurator/program_sounds.h"
-#include "configurator/resource_ids.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // sliders and the miniature, the drag icon).
 #include "configurator/config_dialog.h"
 
+#include "art/resource_catalog.h"
 #include "configurator/preview_hit_test.h"
 #include "configurator/program_sounds.h"
-#include "configurator/resource_ids.h"
 
 namespace {
 
@@ -40,7 +40,16 @@ int SliderValueAt(int slider, int x) { return (x - kSliderAreas[slider - 1].trac
 int PointerX(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
 int PointerY(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
 
-bool InPreviewArea(int x, int y) { return x > 350 && x < 511 && y > 52 && y < 172; }
+// Canvas coordinates of a client point.
+int CanvasX(int x) { return x - ConfigDialog::kPreviewClientLeft; }
+int CanvasY(int y) { return y - ConfigDialog::kPreviewClientTop; }
+
+// Open bounds: the canvas's first row and column lie outside, the first of
+// the black columns beside it inside.
+bool InPreviewArea(int x, int y) {
+  return CanvasX(x) > 0 && CanvasX(x) < PreviewCanvas::kWidth + 1 && CanvasY(y) > 0 &&
+         CanvasY(y) < PreviewCanvas::kHeight;
+}
 
 }  // namespace
 
@@ -103,6 +112,6 @@ void ConfigDialog::OnLeftButtonUp(int x, int y) {
 void ConfigDialog::UpdateHoverPart(int x, int y) {
   const LoadedLibraries libraries = {piecesLibrary != nullptr, boardsLibrary != nullptr, backdropsLibrary != nullptr,
                                      consolesLibrary != nullptr};
-  hoverPart = PreviewPartAt(x - 350, y - 52, libraries);
+  hoverPart = PreviewPartAt(CanvasX(x), CanvasY(y), libraries);
   ComposePreview(previewOriginX, previewOriginY);
 }

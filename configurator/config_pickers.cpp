@@ -2,9 +2,9 @@
 // storing the pick.
 #include "configurator/config_dialog.h"
 
+#include "art/resource_catalog.h"
 #include "configurator/picker_dialogs.h"
 #include "configurator/program_sounds.h"
-#include "configurator/resource_ids.h"
 
 template <class Picker>
 void ConfigDialog::OpenPicker(HMODULE neededLibrary, signed char& value) {

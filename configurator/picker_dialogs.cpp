@@ -1,7 +1,7 @@
 // The five art pickers.
 #include "configurator/picker_dialogs.h"
 
-#include "configurator/resource_ids.h"
+#include "art/resource_catalog.h"
 
 PickerDialog::PickerDialog(const Layout& layout, HWND parent) : Dialog(layout.templateId, parent), layout_(layout) {}
 
@@ -33,27 +33,28 @@ void PickerDialog::OnPaint() {
 }
 
 PiecePickerDialog::PiecePickerDialog(HWND parent)
-    : PickerDialog({IDD_PIECE_PICKER, IDC_PIECE_PICTURE, IDB_PIECE_PICKER, "Tarnwicket_Figurinelib.dll",
+    : PickerDialog({IDD_PIECE_PICKER, IDC_PIECE_PICTURE, IDB_PIECE_PICKER, resource_catalog::kPiecesLibraryFile,
                     IDC_PIECE_CHOICE_BASE + 1, IDC_PIECE_CHOICE_BASE + 42, IDC_PIECE_CHOICE_BASE},
                    parent) {}
 
 BoardPickerDialog::BoardPickerDialog(HWND parent)
-    : PickerDialog({IDD_BOARD_PICKER, IDC_BOARD_PICTURE, IDB_BOARD_PICKER, "Tarnwicket_Checkerlib.dll",
+    : PickerDialog({IDD_BOARD_PICKER, IDC_BOARD_PICTURE, IDB_BOARD_PICKER, resource_catalog::kBoardsLibraryFile,
                     IDC_BOARD_CHOICE_FIRST, IDC_BOARD_CHOICE_FIRST + 15, IDC_BOARD_CHOICE_FIRST},
                    parent) {}
 
 BackdropPickerDialog::BackdropPickerDialog(HWND parent)
-    : PickerDialog({IDD_BACKDROP_PICKER, IDC_BACKDROP_PICTURE, IDB_BACKDROP_PICKER, "Tarnwicket_Backdroplib.dll",
-                    IDC_BACKDROP_CHOICE_FIRST, IDC_BACKDROP_CHOICE_FIRST + 15, IDC_BACKDROP_CHOICE_FIRST},
-                   parent) {}
+    : PickerDialog(
+          {IDD_BACKDROP_PICKER, IDC_BACKDROP_PICTURE, IDB_BACKDROP_PICKER, resource_catalog::kBackdropsLibraryFile,
+           IDC_BACKDROP_CHOICE_FIRST, IDC_BACKDROP_CHOICE_FIRST + 15, IDC_BACKDROP_CHOICE_FIRST},
+          parent) {}
 
 ConsolePickerDialog::ConsolePickerDialog(HWND parent)
-    : PickerDialog({IDD_CONSOLE_PICKER, IDC_CONSOLE_PICTURE, IDB_CONSOLE_PICKER, "Tarnwicket_Dashlib.dll",
+    : PickerDialog({IDD_CONSOLE_PICKER, IDC_CONSOLE_PICTURE, IDB_CONSOLE_PICKER, resource_catalog::kConsolesLibraryFile,
                     IDC_CONSOLE_CHOICE_FIRST, IDC_CONSOLE_CHOICE_FIRST + 15, IDC_CONSOLE_CHOICE_FIRST},
                    parent) {}
 
 ConsoleStylePickerDialog::ConsoleStylePickerDialog(HWND parent)
-    : PickerDialog(
-          {IDD_CONSOLE_STYLE_PICKER, IDC_CONSOLE_STYLE_PICTURE, IDB_CONSOLE_STYLE_PICKER, "Tarnwicket_Dashlib.dll",
-           IDC_CONSOLE_STYLE_CHOICE_FIRST, IDC_CONSOLE_STYLE_CHOICE_FIRST + 17, IDC_CONSOLE_STYLE_CHOICE_FIRST},
-          parent) {}
+    : PickerDialog({IDD_CONSOLE_STYLE_PICKER, IDC_CONSOLE_STYLE_PICTURE, IDB_CONSOLE_STYLE_PICKER,
+                    resource_catalog::kConsolesLibraryFile, IDC_CONSOLE_STYLE_CHOICE_FIRST,
+                    IDC_CONSOLE_STYLE_CHOICE_FIRST + 17, IDC_CONSOLE_STYLE_CHOICE_FIRST},
+                   parent) {}

@@ -3,11 +3,12 @@
 // black as the transparent colour, or lit up in yellow).
 #pragma once
 
+#include "common/frame_geometry.h"
 #include "platform/win32.h"
 
 struct PreviewCanvas {
-  static constexpr int kWidth = 160;
-  static constexpr int kHeight = 120;
+  static constexpr int kWidth = frame_geometry::kMiniatureWidth;
+  static constexpr int kHeight = frame_geometry::kMiniatureHeight;
 
   BYTE red[kHeight][kWidth];
   BYTE green[kHeight][kWidth];

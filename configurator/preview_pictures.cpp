@@ -1,30 +1,16 @@
-// Picture choice of the miniature.
+// Picture choice of the miniature, looked up in the resource catalog's tables.
 #include "configurator/preview_pictures.h"
 
-int BackdropThumbnailId(signed char value) {
-  if (value <= 0) return 0;
-  if (value >= 15) return 525;
-  return 510 + value;
-}
+#include "art/resource_tables.h"
 
-int ConsoleThumbnailId(signed char value) {
-  if (value >= 0 && value <= 9) return 526 + value;
-  if (value >= 10 && value <= 14) return 527 + value;
-  return 542;
-}
+namespace catalog = resource_catalog;
 
-int BoardThumbnailId(signed char value) {
-  if (value >= 0 && value <= 14) return 543 + value;
-  return 558;
-}
+int BackdropThumbnailId(signed char value) { return catalog::BackdropThumbnailFor(value); }
 
-int PieceStripId(signed char value) {
-  if (value >= 1 && value <= 41) return 558 + value;
-  return 600;
-}
+int ConsoleThumbnailId(signed char value) { return catalog::ConsoleThumbnailFor(value); }
 
-int ConsoleStyleTileId(signed char value) {
-  if (value >= 0 && value <= 7) return 601 + value;
-  if (value >= 9 && value <= 16) return 601 + value - 9;
-  return 609;
-}
+int BoardThumbnailId(signed char value) { return catalog::BoardThumbnailFor(value); }
+
+int PieceStripId(signed char value) { return catalog::PiecePreviewFor(value); }
+
+int ConsoleStyleTileId(signed char value) { return catalog::StyleTileFor(value); }

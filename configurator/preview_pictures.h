@@ -1,5 +1,6 @@
 // Which picture shows each part of the miniature for an appearance value:
-// resource ids in the art libraries, and the program's own stand-ins.
+// resource ids in the art libraries, from the resource catalog's tables.
+// The program's own stand-ins are IDB_OWN_* of art/resource_catalog.h.
 #pragma once
 
 // Backdrop thumbnail; 0 for no picture (values 0 and below show black).

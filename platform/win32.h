@@ -19,14 +19,12 @@
 #include <mmsystem.h>
 #include <ddraw.h>
 #else
-#include "platform/sdk/base.h"      // basic types, handles, RECT, POINT, MSG
-#include "platform/sdk/user.h"      // windows, messages, timers, cursor, message boxes
-#include "platform/sdk/ddraw.h"     // first-generation DirectDraw in software
-#include "platform/sdk/gdi.h"       // bitmaps, device contexts, StretchBlt
-#include "platform/sdk/module.h"    // LoadLibraryA, module handles, resources
-#include "platform/sdk/sound.h"     // PlaySoundA
-#if __has_include("platform/sdk/dialog.h")
-#include "platform/sdk/dialog.h"    // modal dialogs from templates, controls
-#endif
+#include "platform/sdk/base.h"            // basic types, handles, RECT, POINT, MSG
+#include "platform/sdk/user.h"            // windows, messages, timers, cursor, message boxes
+#include "platform/sdk/ddraw.h"           // first-generation DirectDraw in software
+#include "platform/sdk/gdi.h"             // bitmaps, device contexts, StretchBlt
+#include "platform/sdk/module.h"          // LoadLibraryA, module handles, resources
+#include "platform/sdk/sound.h"           // PlaySoundA
+#include "platform/sdk/dialog_manager.h"  // modal dialogs from templates, controls
 #endif
 // clang-format on

@@ -16,25 +16,21 @@ if ! command -v x86_64-w64-mingw32-g++ >/dev/null; then
   exit 1
 fi
 
-artgen_options=()
-if [ -f "$root/tools/artgen/CMakeLists.txt" ]; then
-  artgen=${TARNWICKET_ARTGEN_EXECUTABLE:-}
-  if [ -z "$artgen" ] && [ -x "$root/build/release/tools/artgen/tarnwicket_artgen" ]; then
-    artgen=$root/build/release/tools/artgen/tarnwicket_artgen
-  fi
-  if [ -z "$artgen" ]; then
-    host=$root/build/host-tools
-    cmake -S "$root" -B "$host" -DCMAKE_BUILD_TYPE=Release -DTARNWICKET_TESTS=OFF >/dev/null
-    cmake --build "$host" -j"$jobs" --target tarnwicket_artgen >/dev/null
-    artgen=$host/tools/artgen/tarnwicket_artgen
-  fi
-  artgen_options=(-DTARNWICKET_ARTGEN_EXECUTABLE="$artgen")
+artgen=${TARNWICKET_ARTGEN_EXECUTABLE:-}
+if [ -z "$artgen" ] && [ -x "$root/build/release/tools/artgen/tarnwicket_artgen" ]; then
+  artgen=$root/build/release/tools/artgen/tarnwicket_artgen
+fi
+if [ -z "$artgen" ]; then
+  host=$root/build/host-tools
+  cmake -S "$root" -B "$host" -DCMAKE_BUILD_TYPE=Release -DTARNWICKET_TESTS=OFF >/dev/null
+  cmake --build "$host" -j"$jobs" --target tarnwicket_artgen >/dev/null
+  artgen=$host/tools/artgen/tarnwicket_artgen
 fi
 
 cmake -S "$root" -B "$build" -G "Unix Makefiles" \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DTARNWICKET_TESTS=OFF -DTARNWICKET_WERROR=ON \
-  "${artgen_options[@]}" >/dev/null
+  -DTARNWICKET_ARTGEN_EXECUTABLE="$artgen" >/dev/null
 
 [ "${1:-}" = "--configure" ] && exit 0
 if [ $# -eq 0 ]; then

@@ -7,7 +7,7 @@ packages=(
   libsdl2-dev libfreetype-dev fonts-dejavu-core
   googletest libgtest-dev libbenchmark-dev
   binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth
   wine wine64 imagemagick
 )

@@ -10,18 +10,19 @@
 #include <cstring>
 #include <vector>
 
+#include "common/frame_geometry.h"
 #include "platform/headless.h"
 #include "platform/win32.h"
 
 namespace {
 
-constexpr int kFrameWidth = 800;
-constexpr int kFrameHeight = 600;
-constexpr int kSpriteWidth = 48;
-constexpr int kSpriteHeight = 100;
+using frame_geometry::kFrameHeight;
+using frame_geometry::kFrameWidth;
+using frame_geometry::kGlyphHeight;
+using frame_geometry::kGlyphWidth;
+using frame_geometry::kSpriteHeight;
+using frame_geometry::kSpriteWidth;
 constexpr int kSprites = 40;
-constexpr int kGlyphWidth = 16;
-constexpr int kGlyphHeight = 24;
 constexpr int kGlyphs = 24;
 constexpr double kSecondsPerRun = 2.0;
 

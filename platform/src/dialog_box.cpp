@@ -4,11 +4,11 @@
 #include <string>
 
 #include "platform/src/core_backend.h"
+#include "platform/src/dialog_base_units.h"
 #include "platform/src/dialog_idle.h"
 #include "platform/src/dialog_paint.h"
 #include "platform/src/dialog_state.h"
 #include "platform/src/dialog_template.h"
-#include "platform/src/dialog_units.h"
 #include "platform/src/module_registry.h"
 #include "platform/src/present_window.h"
 #include "platform/src/window_table.h"

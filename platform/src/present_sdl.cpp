@@ -6,8 +6,8 @@
 #include <map>
 
 #include "platform/src/core_backend.h"
+#include "platform/src/frame_pacer.h"
 #include "platform/src/headless_state.h"
-#include "platform/src/present_pacing.h"
 #include "platform/src/present_window.h"
 #include "platform/src/window_table.h"
 

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
+#include <string>
 #include <vector>
 
+#include "art/resource_tables.h"
+#include "common/frame_geometry.h"
 #include "tests/art/pe_resource_reader.h"
 
 namespace arttest {
@@ -40,25 +44,31 @@ void ExpectBitmaps(const std::string& library, const std::vector<int>& ids, int 
   }
 }
 
-std::vector<int> Range(int first, int last) {
-  std::vector<int> v;
-  for (int i = first; i <= last; ++i) v.push_back(i);
-  return v;
+// Every picture that some value of a setting chooses, each once, in the
+// order the values first choose them.
+template <typename Choice>
+std::vector<int> Chosen(int firstValue, int lastValue, Choice choice) {
+  std::vector<int> ids;
+  for (int value = firstValue; value <= lastValue; ++value) {
+    const int id = choice(value);
+    if (id != 0 && std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
+  }
+  return ids;
 }
 
-const std::vector<int> kBackdrops = {112, 148, 179, 180, 181, 182, 184, 185, 186, 187, 188, 189, 190, 191};
-const std::vector<int> kBoards = {154, 151, 153, 157, 156, 158, 160, 196, 195, 197, 198, 200, 199, 201, 205, 142};
-const std::vector<int> kPieceSets = {120, 119, 122, 123, 124, 117, 116, 118, 115, 121, 232, 237, 234, 235,
-                                     236, 233, 231, 243, 239, 240, 241, 242, 238, 247, 246, 245, 244, 248,
-                                     249, 254, 256, 253, 252, 255, 251, 261, 262, 260, 259, 258, 257, 250};
-const std::vector<int> kConsoles = {149, 203, 219, 218, 216, 215, 214, 213, 212,
-                                    208, 211, 210, 209, 207, 221, 143, 178};
-const std::vector<int> kGlyphSheets = {155, 161, 162, 163, 164, 165, 166, 167, 168,
-                                       169, 170, 171, 172, 173, 174, 175, 176, 177};
+// Settings bytes are read signed by one program and unsigned by the other.
+constexpr int kLowest = -128, kHighest = 255;
+
+namespace catalog = resource_catalog;
+
+const std::vector<int> kBackdrops(std::begin(catalog::kBackdropPictures), std::end(catalog::kBackdropPictures));
+const std::vector<int> kBoards = Chosen(kLowest, kHighest, catalog::BoardFor);
+const std::vector<int> kPieceSets = Chosen(kLowest, kHighest, catalog::PieceStripFor);
+const std::vector<int> kConsoles = Chosen(kLowest, kHighest, catalog::ConsoleFor);
+const std::vector<int> kGlyphSheets = Chosen(kLowest, kHighest, catalog::ConsoleFontFor);
 
 TEST(ArtLibraries, AreResourceOnlyWithNoEntryPointAndNoImports) {
-  for (const char* name : {"Tarnwicket_Backdroplib.dll", "Tarnwicket_Checkerlib.dll", "Tarnwicket_Figurinelib.dll",
-                           "Tarnwicket_Dashlib.dll"}) {
+  for (const char* name : catalog::kArtLibraryFiles) {
     const PeFile& pe = Library(name);
     ASSERT_TRUE(pe.valid) << name;
     EXPECT_EQ(pe.entryPoint, 0u) << name;
@@ -69,34 +79,57 @@ TEST(ArtLibraries, AreResourceOnlyWithNoEntryPointAndNoImports) {
 }
 
 TEST(ArtLibraries, BackdropLibraryHoldsItsCatalog) {
-  ExpectBitmaps("Tarnwicket_Backdroplib.dll", kBackdrops, 800, 600, 24);
-  ExpectBitmaps("Tarnwicket_Backdroplib.dll", {206}, 800, 600, 8, 1);
-  ExpectBitmaps("Tarnwicket_Backdroplib.dll", Range(511, 525), 160, 120, 24);
-  ExpectBitmaps("Tarnwicket_Backdroplib.dll", {309}, 225, 257, 8);
-  ExpectBitmaps("Tarnwicket_Backdroplib.dll", {199}, 480, 480, 24);
-  EXPECT_EQ(Library("Tarnwicket_Backdroplib.dll").resources.size(), 33u);  // 32 pictures and the version block
+  const std::string library = catalog::kBackdropsLibraryFile;
+  EXPECT_EQ(Chosen(1, kHighest, catalog::BackdropFor).size(), kBackdrops.size() + 1);
+  ExpectBitmaps(library, kBackdrops, 800, 600, 24);
+  ExpectBitmaps(library, {IDB_BACKDROP_OTHER}, 800, 600, 8, 1);
+  const std::vector<int> thumbnails = Chosen(kLowest, kHighest, catalog::BackdropThumbnailFor);
+  EXPECT_EQ(thumbnails.size(), kBackdrops.size() + 1);
+  ExpectBitmaps(library, thumbnails, 160, 120, 24);
+  ExpectBitmaps(library, {IDB_BACKDROP_PICKER}, 225, 257, 8);
+  ExpectBitmaps(library, {IDB_BACKDROP_LIBRARY_BOARD}, 480, 480, 24);
+  EXPECT_EQ(Library(library).resources.size(), 33u);  // 32 pictures and the version block
 }
 
 TEST(ArtLibraries, BoardLibraryHoldsItsCatalog) {
-  ExpectBitmaps("Tarnwicket_Checkerlib.dll", kBoards, 480, 480, 24);
-  ExpectBitmaps("Tarnwicket_Checkerlib.dll", Range(543, 558), 160, 120, 24);
-  ExpectBitmaps("Tarnwicket_Checkerlib.dll", {307}, 225, 257, 24);
+  const std::string library = catalog::kBoardsLibraryFile;
+  EXPECT_EQ(kBoards.size(), 16u);
+  ExpectBitmaps(library, kBoards, 480, 480, 24);
+  const std::vector<int> thumbnails = Chosen(kLowest, kHighest, catalog::BoardThumbnailFor);
+  EXPECT_EQ(thumbnails.size(), 16u);
+  ExpectBitmaps(library, thumbnails, 160, 120, 24);
+  ExpectBitmaps(library, {IDB_BOARD_PICKER}, 225, 257, 24);
 }
 
 TEST(ArtLibraries, PieceLibraryHoldsItsCatalog) {
-  ExpectBitmaps("Tarnwicket_Figurinelib.dll", kPieceSets, 288, 100, 24);
-  ExpectBitmaps("Tarnwicket_Figurinelib.dll", Range(559, 600), 60, 20, 24);
-  ExpectBitmaps("Tarnwicket_Figurinelib.dll", {306}, 630, 436, 24);
+  const std::string library = catalog::kPiecesLibraryFile;
+  EXPECT_EQ(kPieceSets.size(), 42u);
+  ExpectBitmaps(library, kPieceSets, 288, 100, 24);
+  const std::vector<int> previews = Chosen(kLowest, kHighest, catalog::PiecePreviewFor);
+  EXPECT_EQ(previews.size(), 42u);
+  ExpectBitmaps(library, previews, 60, 20, 24);
+  ExpectBitmaps(library, {IDB_PIECE_PICKER}, 630, 436, 24);
 }
 
 TEST(ArtLibraries, ConsoleLibraryHoldsItsCatalog) {
-  ExpectBitmaps("Tarnwicket_Dashlib.dll", kConsoles, 800, 600, 24);
-  ExpectBitmaps("Tarnwicket_Dashlib.dll", Range(222, 230), 108, 25, 24);
-  ExpectBitmaps("Tarnwicket_Dashlib.dll", kGlyphSheets, 512, 168, 24);
-  ExpectBitmaps("Tarnwicket_Dashlib.dll", Range(526, 542), 160, 120, 24);
-  ExpectBitmaps("Tarnwicket_Dashlib.dll", Range(601, 609), 4, 5, 24);
-  ExpectBitmaps("Tarnwicket_Dashlib.dll", {308}, 225, 257, 24);
-  ExpectBitmaps("Tarnwicket_Dashlib.dll", {310}, 225, 111, 24);
+  const std::string library = catalog::kConsolesLibraryFile;
+  EXPECT_EQ(kConsoles.size(), 16u);
+  ExpectBitmaps(library, kConsoles, 800, 600, 24);
+  ExpectBitmaps(library, {IDB_CONSOLE_OVERLAY}, 800, 600, 24);
+  const std::vector<int> lamps = Chosen(kLowest, kHighest, catalog::ResultLampsFor);
+  EXPECT_EQ(lamps.size(), 9u);
+  ExpectBitmaps(library, lamps, 108, 25, 24);
+  EXPECT_EQ(kGlyphSheets.size(), 18u);
+  ExpectBitmaps(library, kGlyphSheets, 512, 168, 24);
+  std::vector<int> thumbnails = Chosen(kLowest, kHighest, catalog::ConsoleThumbnailFor);
+  EXPECT_EQ(thumbnails.size(), 16u);
+  thumbnails.push_back(IDB_CONSOLE_THUMB_SPARE);
+  ExpectBitmaps(library, thumbnails, 160, 120, 24);
+  const std::vector<int> tiles = Chosen(kLowest, kHighest, catalog::StyleTileFor);
+  EXPECT_EQ(tiles.size(), 9u);
+  ExpectBitmaps(library, tiles, 4, 5, 24);
+  ExpectBitmaps(library, {IDB_CONSOLE_PICKER}, 225, 257, 24);
+  ExpectBitmaps(library, {IDB_CONSOLE_STYLE_PICKER}, 225, 111, 24);
 }
 
 int Luma(uint32_t rgb) { return int(((rgb >> 16) & 255) * 299 + ((rgb >> 8) & 255) * 587 + (rgb & 255) * 114) / 1000; }
@@ -110,7 +143,7 @@ int SquareLuma(const Pixels& board, int row, int file) {
 }
 
 TEST(ArtLibraries, BoardsHaveLightSquaresOnA8AndH1) {
-  const PeFile& pe = Library("Tarnwicket_Checkerlib.dll");
+  const PeFile& pe = Library(catalog::kBoardsLibraryFile);
   for (int id : kBoards) {
     Pixels board = DecodeDib24(Bitmap(pe, id));
     ASSERT_EQ(board.width, 480) << id;
@@ -124,7 +157,7 @@ TEST(ArtLibraries, BoardsHaveLightSquaresOnA8AndH1) {
 // cell's edge through black, the piece must stand in the lower half, and the
 // cell must hold a piece at all.
 TEST(ArtLibraries, PieceCellsAreKeyedAroundSolidPieces) {
-  const PeFile& pe = Library("Tarnwicket_Figurinelib.dll");
+  const PeFile& pe = Library(catalog::kPiecesLibraryFile);
   for (int id : kPieceSets) {
     Pixels strip = DecodeDib24(Bitmap(pe, id));
     ASSERT_EQ(strip.width, 288) << id;
@@ -161,7 +194,7 @@ TEST(ArtLibraries, PieceCellsAreKeyedAroundSolidPieces) {
 }
 
 TEST(ArtLibraries, GlyphSheetsAreOpaqueAndSpaceIsEmpty) {
-  const PeFile& pe = Library("Tarnwicket_Dashlib.dll");
+  const PeFile& pe = Library(catalog::kConsolesLibraryFile);
   for (int id : kGlyphSheets) {
     Pixels sheet = DecodeDib24(Bitmap(pe, id));
     ASSERT_EQ(sheet.width, 512) << id;
@@ -175,26 +208,21 @@ TEST(ArtLibraries, GlyphSheetsAreOpaqueAndSpaceIsEmpty) {
   }
 }
 
-struct Place {
-  int x, y, w, h;
-};
-
 TEST(ArtLibraries, ConsolesLeaveTheBoardOpenAndFrameTheTextPlaces) {
-  const PeFile& pe = Library("Tarnwicket_Dashlib.dll");
-  const Place texts[7] = {{67, 17, 464, 24},  {67, 557, 464, 24}, {614, 244, 48, 24}, {674, 244, 112, 24},
-                          {566, 302, 80, 24}, {698, 302, 80, 24}, {559, 336, 224, 24}};
+  const PeFile& pe = Library(catalog::kConsolesLibraryFile);
+  const frame_geometry::ScreenRect& board = frame_geometry::kBoardPicture;
   for (int id : kConsoles) {
-    if (id == 178) continue;
     Pixels c = DecodeDib24(Bitmap(pe, id));
     ASSERT_EQ(c.width, 800) << id;
     int open = 0;
-    for (int y = 60; y < 540; ++y)
-      for (int x = 60; x < 540; ++x) open += c.At(x, y) == 0;
-    EXPECT_EQ(open, 480 * 480) << "board area of console " << id;
-    for (const Place& p : texts) {
+    for (int y = board.y; y < board.Bottom(); ++y)
+      for (int x = board.x; x < board.Right(); ++x) open += c.At(x, y) == 0;
+    EXPECT_EQ(open, board.width * board.height) << "board area of console " << id;
+    for (const frame_geometry::TextField& field : frame_geometry::kConsoleTextFields) {
+      const frame_geometry::ScreenRect p = frame_geometry::FieldRect(field);
       int holes = 0;
-      for (int x = p.x - 2; x < p.x + p.w + 2; ++x) holes += (c.At(x, p.y - 2) == 0) + (c.At(x, p.y + p.h + 1) == 0);
-      for (int y = p.y - 2; y < p.y + p.h + 2; ++y) holes += (c.At(p.x - 2, y) == 0) + (c.At(p.x + p.w + 1, y) == 0);
+      for (int x = p.x - 2; x < p.Right() + 2; ++x) holes += (c.At(x, p.y - 2) == 0) + (c.At(x, p.Bottom() + 1) == 0);
+      for (int y = p.y - 2; y < p.Bottom() + 2; ++y) holes += (c.At(p.x - 2, y) == 0) + (c.At(p.Right() + 1, y) == 0);
       EXPECT_EQ(holes, 0) << "frame of the text place at " << p.x << "," << p.y << " in console " << id;
     }
   }

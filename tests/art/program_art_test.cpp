@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "art/resource_tables.h"
 #include "tests/art/pe_resource_reader.h"
 
 namespace arttest {
@@ -21,6 +22,10 @@ const PeFile& Fragment(const std::string& name) {
 struct Expected {
   int id, width, height;
 };
+
+// The viewer's shadow strips, one for each family of piece shapes.
+const int kShadowStrips[4] = {IDB_VIEWER_SHADOWS_OUTLINES, IDB_VIEWER_SHADOWS_SYMBOLS, IDB_VIEWER_SHADOWS_TURNED,
+                              IDB_VIEWER_SHADOWS_MODERN};
 
 void ExpectBitmaps(const PeFile& pe, const std::vector<Expected>& list) {
   ASSERT_TRUE(pe.valid);
@@ -60,34 +65,33 @@ void ExpectWave(const PeFile& pe, int id, double maxSeconds) {
 
 TEST(ViewerArt, HoldsItsBitmapsSoundsAndIcon) {
   const PeFile& pe = Fragment("viewer_art.dll");
-  ExpectBitmaps(pe, {{119, 288, 100},
-                     {124, 288, 100},
-                     {152, 800, 600},
-                     {157, 480, 480},
-                     {159, 450, 100},
-                     {161, 512, 168},
-                     {190, 800, 600},
-                     {203, 800, 600},
-                     {204, 60, 30},
-                     {225, 108, 25},
-                     {263, 288, 100},
-                     {264, 288, 100},
-                     {265, 288, 100},
-                     {266, 288, 100}});
-  for (int id : {125, 126, 127, 129, 130, 131, 132, 133, 134, 135, 136, 137, 138, 139, 140, 147})
+  ExpectBitmaps(pe, {{IDB_VIEWER_WHITE_PIECES, 288, 100},
+                     {IDB_VIEWER_BLACK_PIECES, 288, 100},
+                     {IDB_VIEWER_BLANK, 800, 600},
+                     {IDB_VIEWER_BOARD, 480, 480},
+                     {IDB_VIEWER_HIGHLIGHTS, 450, 100},
+                     {IDB_VIEWER_FONT, 512, 168},
+                     {IDB_VIEWER_BACKDROP, 800, 600},
+                     {IDB_VIEWER_CONSOLE, 800, 600},
+                     {IDB_VIEWER_TURN_LAMPS, 60, 30},
+                     {IDB_VIEWER_RESULT_LAMPS, 108, 25}});
+  for (int id : kShadowStrips) ExpectBitmaps(pe, {{id, 288, 100}});
+  for (int id : {IDW_SETTLE_1, IDW_SETTLE_2, IDW_SETTLE_3, IDW_BLACK_WINS, IDW_CAPTURE_1, IDW_CAPTURE_2, IDW_CAPTURE_3,
+                 IDW_CHECK_1, IDW_CHECK_2, IDW_CHECK_3, IDW_DRAWN, IDW_LANDING_1, IDW_LANDING_2, IDW_LANDING_3,
+                 IDW_WHITE_WINS, IDW_CASTLING})
     ExpectWave(pe, id, 2.0);
-  for (int id : {145, 146}) ExpectWave(pe, id, 6.0);
-  EXPECT_TRUE(pe.resources.count({kIconGroupType, 32512}));
+  for (int id : {IDW_INTRO, IDW_INTRO_RARE}) ExpectWave(pe, id, 6.0);
+  EXPECT_TRUE(pe.resources.count({kIconGroupType, IDI_VIEWER}));
 }
 
 TEST(ViewerArt, BlankLayerIsAllBlack) {
-  Pixels p = DecodeDib24(Fragment("viewer_art.dll").resources.at({kBitmapType, 152}));
+  Pixels p = DecodeDib24(Fragment("viewer_art.dll").resources.at({kBitmapType, IDB_VIEWER_BLANK}));
   ASSERT_EQ(p.width, 800);
   for (uint32_t v : p.rgb) ASSERT_EQ(v, 0u);
 }
 
 TEST(ViewerArt, ShadowsAreNearBlackOnPureBlack) {
-  for (int id : {263, 264, 265, 266}) {
+  for (int id : kShadowStrips) {
     Pixels p = DecodeDib24(Fragment("viewer_art.dll").resources.at({kBitmapType, id}));
     ASSERT_EQ(p.width, 288);
     int shadow = 0;
@@ -102,14 +106,27 @@ TEST(ViewerArt, ShadowsAreNearBlackOnPureBlack) {
 
 TEST(ConfiguratorArt, HoldsItsSkinMarksDigitsStandInsSoundsAndIcon) {
   const PeFile& pe = Fragment("configurator_art.dll");
-  std::vector<Expected> list = {{177, 350, 503}, {176, 162, 52},  {179, 162, 331}, {178, 71, 503}, {202, 14, 14},
-                                {203, 14, 14},   {199, 12, 12},   {200, 12, 12},   {204, 9, 17},   {278, 60, 20},
-                                {279, 160, 120}, {280, 160, 120}, {281, 160, 120}, {282, 4, 5},    {283, 60, 20}};
-  for (int id = 284; id <= 294; ++id) list.push_back({id, 16, 24});
+  std::vector<Expected> list = {{IDB_SKIN_LEFT, 350, 503},
+                                {IDB_SKIN_DISPLAY_TITLE, 162, 52},
+                                {IDB_SKIN_DISPLAY_COLUMN, 162, 331},
+                                {IDB_SKIN_RIGHT_STRIP, 71, 503},
+                                {IDB_MARK_OFF, 14, 14},
+                                {IDB_MARK_ON, 14, 14},
+                                {IDB_DOT_OFF, 12, 12},
+                                {IDB_DOT_ON, 12, 12},
+                                {IDB_KNOB, 9, 17},
+                                {IDB_OWN_WHITE_PIECES, 60, 20},
+                                {IDB_OWN_BOARD, 160, 120},
+                                {IDB_OWN_CONSOLE, 160, 120},
+                                {IDB_OWN_BACKDROP, 160, 120},
+                                {IDB_OWN_CONSOLE_STYLE, 4, 5},
+                                {IDB_OWN_BLACK_PIECES, 60, 20},
+                                {IDB_DIGIT_BLANK, 16, 24}};
+  for (int digit = 0; digit <= 9; ++digit) list.push_back({resource_catalog::CounterDigitFor(digit), 16, 24});
   ExpectBitmaps(pe, list);
-  ExpectWave(pe, 140, 0.5);
-  ExpectWave(pe, 147, 1.0);
-  EXPECT_TRUE(pe.resources.count({kIconGroupType, 128}));
+  ExpectWave(pe, IDW_CLICK, 0.5);
+  ExpectWave(pe, IDW_CLOSE, 1.0);
+  EXPECT_TRUE(pe.resources.count({kIconGroupType, IDI_CONFIGURATOR}));
 }
 
 }  // namespace

@@ -14,10 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "art/resource_catalog.h"
+#include "common/settings/settings_record.h"
 #include "configurator/config_dialog.h"
-#include "configurator/resource_ids.h"
 #include "platform/headless.h"
-#include "platform/src/dialog_units.h"
+#include "platform/src/dialog_base_units.h"
 #include "platform/win32.h"
 #include "tests/configurator/dialog_script.h"
 
@@ -59,10 +60,10 @@ class ConfigDialogTest : public ::testing::Test {
 
   // Puts exactly the chosen art libraries into the current folder.
   void UseLibraries(const ArtLibraryChoice& choice) {
-    const std::pair<bool, const char*> libraries[] = {{choice.pieces, "Tarnwicket_Figurinelib.dll"},
-                                                      {choice.boards, "Tarnwicket_Checkerlib.dll"},
-                                                      {choice.backdrops, "Tarnwicket_Backdroplib.dll"},
-                                                      {choice.consoles, "Tarnwicket_Dashlib.dll"}};
+    const std::pair<bool, const char*> libraries[] = {{choice.pieces, resource_catalog::kPiecesLibraryFile},
+                                                      {choice.boards, resource_catalog::kBoardsLibraryFile},
+                                                      {choice.backdrops, resource_catalog::kBackdropsLibraryFile},
+                                                      {choice.consoles, resource_catalog::kConsolesLibraryFile}};
     for (const auto& library : libraries) {
       const std::filesystem::path link = folder_ / library.second;
       std::error_code ignored;
@@ -84,14 +85,28 @@ class ConfigDialogTest : public ::testing::Test {
 
   static bool FileExists(const char* name) { return std::filesystem::exists(name); }
 
-  // The default settings record, byte by byte.
-  static std::vector<uint8_t> DefaultSettingsBytes() {
-    return {0, 4, 5, 1, 9, 0, 0, 1, 1, 0, 1, 0, 1, 5, 2, 1, 1, 1, 3, 2, 0, 2, 0};
+  static void WriteSettings(const SettingsRecord& record) { WriteFile(kSettingsFileName, SettingsBytes(record)); }
+
+  // The settings file the dialog wrote, read back field by field; it must
+  // hold exactly one record.
+  static SettingsRecord WrittenSettings() {
+    const std::vector<uint8_t> bytes = ReadFile(kSettingsFileName);
+    EXPECT_EQ(bytes.size(), static_cast<size_t>(SettingsRecord::kSize)) << "the settings file's length";
+    SettingsRecord record;
+    record.FromBytes(bytes.data(), static_cast<int>(bytes.size()));
+    return record;
   }
 
   static void ClickAt(HWND dialog, POINT point) { DialogScript::Click(dialog, point.x, point.y); }
 
  public:
+  // The bytes of a settings file holding `record` (the defaults unless given).
+  static std::vector<uint8_t> SettingsBytes(const SettingsRecord& record = SettingsRecord()) {
+    uint8_t bytes[SettingsRecord::kSize];
+    record.ToBytes(bytes);
+    return std::vector<uint8_t>(bytes, bytes + SettingsRecord::kSize);
+  }
+
   // True when the last frame shows the program's picture (loaded at the
   // given size) with its top-left corner at the control's place.
   static bool ShowsPictureAt(HWND dialog, int controlId, int pictureId, int width, int height) {

@@ -19,7 +19,7 @@ std::vector<uint8_t> LayoutsFile(int count) {
   return bytes;
 }
 
-// Checks the three counter digits against their pictures (294 blank).
+// Checks the three counter digits against their pictures.
 void ExpectCounter(HWND window, int hundreds, int tens, int units) {
   const int ids[3] = {IDC_COUNTER_HUNDREDS, IDC_COUNTER_TENS, IDC_COUNTER_UNITS};
   const int pictures[3] = {hundreds, tens, units};

@@ -46,7 +46,7 @@ TEST_F(ConfigDialogTest, PressingJustLeftOfTheTrackGivesZero) {
         ClickAt(window, kOk);
       });
   dialog.RunModal();
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg")[1], 0);
+  EXPECT_EQ(WrittenSettings().moveDelay, 0);
   // Each press on a track clicks.
   EXPECT_EQ(SoundIds(), (std::vector<unsigned>{IDW_CLICK, IDW_CLICK}));
 }
@@ -78,7 +78,7 @@ TEST_F(ConfigDialogTest, DraggingPastTheEndOfTheTrackKeepsTwenty) {
         ClickAt(window, kOk);
       });
   dialog.RunModal();
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg")[2], 20);
+  EXPECT_EQ(WrittenSettings().nextGameDelay, 20);
 }
 
 TEST_F(ConfigDialogTest, ReleasingOutsideTheTrackKeepsTheValueAndEndsTheDrag) {
@@ -102,7 +102,7 @@ TEST_F(ConfigDialogTest, ReleasingOutsideTheTrackKeepsTheValueAndEndsTheDrag) {
         ClickAt(window, kOk);
       });
   dialog.RunModal();
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg")[4], (220 - 148) * 2 / 11);
+  EXPECT_EQ(WrittenSettings().pieceSpeed, (220 - 148) * 2 / 11);
 }
 
 TEST_F(ConfigDialogTest, TheMiniatureLightsThePartUnderThePointer) {
@@ -191,7 +191,7 @@ TEST_F(ConfigDialogTest, WithoutAnyLibraryNothingIsLitAndTheOwnPicturesShow) {
       .Then([&](HWND window) { ClickAt(window, kOk); });
   dialog.RunModal();
   EXPECT_TRUE(headless::Sounds().empty());
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), DefaultSettingsBytes());
+  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), SettingsBytes());
 }
 
 }  // namespace

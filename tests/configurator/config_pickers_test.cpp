@@ -31,8 +31,9 @@ TEST_F(ConfigDialogTest, PiecePickerTopRightStoresSet28ForBlackOnly) {
         ClickAt(window, kOk);
       });
   dialog.RunModal();
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg")[13], 28);
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg")[14], 2);
+  const SettingsRecord written = WrittenSettings();
+  EXPECT_EQ(written.blackPieceSet, 28);
+  EXPECT_EQ(written.whitePieceSet, 2);
   EXPECT_EQ(SoundIds(), (std::vector<unsigned>{IDW_CLICK, IDW_CLOSE}));
 }
 
@@ -46,7 +47,7 @@ TEST_F(ConfigDialogTest, PiecePickerFifthRowRightEndStoresSet42ForWhite) {
         ClickAt(window, kOk);
       });
   dialog.RunModal();
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg")[14], 42);
+  EXPECT_EQ(WrittenSettings().whitePieceSet, 42);
 }
 
 TEST_F(ConfigDialogTest, PiecePickerFirstChoiceStoresSetOne) {
@@ -72,7 +73,7 @@ TEST_F(ConfigDialogTest, BackdropPickerFirstSwatchStoresZeroAndTheMiniatureTurns
         ClickAt(window, kOk);
       });
   dialog.RunModal();
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg")[19], 0);
+  EXPECT_EQ(WrittenSettings().backdropIndex, 0);
 }
 
 TEST_F(ConfigDialogTest, ConsoleStylePickerBottomLeftStoresNine) {
@@ -84,7 +85,7 @@ TEST_F(ConfigDialogTest, ConsoleStylePickerBottomLeftStoresNine) {
         ClickAt(window, kOk);
       });
   dialog.RunModal();
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg")[22], 9);
+  EXPECT_EQ(WrittenSettings().consoleStyle, 9);
 }
 
 TEST_F(ConfigDialogTest, BoardAndConsolePickersStoreTheirGridIndex) {
@@ -99,8 +100,9 @@ TEST_F(ConfigDialogTest, BoardAndConsolePickersStoreTheirGridIndex) {
         ClickAt(window, kOk);
       });
   dialog.RunModal();
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg")[21], 15);
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg")[20], 5);
+  const SettingsRecord written = WrittenSettings();
+  EXPECT_EQ(written.boardIndex, 15);
+  EXPECT_EQ(written.consoleIndex, 5);
 }
 
 TEST_F(ConfigDialogTest, PickerCancelAndEscapeKeepTheValueButCloseWithTheirSound) {
@@ -122,7 +124,7 @@ TEST_F(ConfigDialogTest, PickerCancelAndEscapeKeepTheValueButCloseWithTheirSound
       });
   dialog.RunModal();
   EXPECT_EQ(SoundIds(), (std::vector<unsigned>{IDW_CLICK, IDW_CLOSE, IDW_CLICK, IDW_CLOSE}));
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), DefaultSettingsBytes());
+  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), SettingsBytes());
 }
 
 TEST_F(ConfigDialogTest, PickerShowsItsLibraryPicture) {

@@ -13,6 +13,23 @@ const POINT kWindowed = Centre(9, 84, 173, 11);
 const POINT kNoAnimation = Centre(92, 145, 92, 11);
 const POINT kSoundOff = Centre(9, 110, 70, 11);
 
+// The option flags of the settings file.
+struct FlagField {
+  const char* name;
+  uint8_t SettingsRecord::*field;
+};
+const FlagField kFlagFields[] = {
+    {"windowedMode", &SettingsRecord::windowedMode},
+    {"useRandomLayouts", &SettingsRecord::useRandomLayouts},
+    {"autoplay", &SettingsRecord::autoplay},
+    {"highlightMoves", &SettingsRecord::highlightMoves},
+    {"scrollAnnouncementsForever", &SettingsRecord::scrollAnnouncementsForever},
+    {"randomGameOrder", &SettingsRecord::randomGameOrder},
+    {"removeHeaderQuotes", &SettingsRecord::removeHeaderQuotes},
+    {"waitForAnnouncements", &SettingsRecord::waitForAnnouncements},
+    {"hideBlankHeaderEntries", &SettingsRecord::hideBlankHeaderEntries},
+};
+
 TEST_F(ConfigDialogTest, FirstRunShowsTheDefaultsAndOkWritesThem) {
   ConfigDialog dialog;
   script.Then([&](HWND window) {
@@ -32,33 +49,33 @@ TEST_F(ConfigDialogTest, FirstRunShowsTheDefaultsAndOkWritesThem) {
     ClickAt(window, kOk);
   });
   EXPECT_EQ(dialog.RunModal(), IDOK);
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), DefaultSettingsBytes());
+  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), SettingsBytes());
   EXPECT_FALSE(FileExists("Tarnwicket.rnd"));
 }
 
 TEST_F(ConfigDialogTest, FlagsHoldingOtherValuesThanOneAreShownOffAndWrittenZero) {
-  std::vector<uint8_t> bytes = DefaultSettingsBytes();
-  for (int offset : {0, 6, 7, 8, 9, 10, 11, 12, 17}) bytes[offset] = offset % 2 == 0 ? 2 : 255;
-  WriteFile("Tarnwicket.cfg", bytes);
+  SettingsRecord record;
+  for (size_t i = 0; i < std::size(kFlagFields); ++i) record.*kFlagFields[i].field = i % 2 == 0 ? 2 : 255;
+  WriteSettings(record);
   ConfigDialog dialog;
   script.Then([&](HWND window) {
-    for (int mark = IDC_MARK_RANDOM_GAME_ORDER; mark <= IDC_MARK_USE_RANDOM_LAYOUTS; ++mark) {
-      if (mark == 1120 || mark == 1122) continue;  // no such marks
+    for (int mark : {IDC_MARK_RANDOM_GAME_ORDER, IDC_MARK_AUTOPLAY, IDC_MARK_WINDOWED_MODE, IDC_MARK_HIGHLIGHT_MOVES,
+                     IDC_MARK_WAIT_FOR_ANNOUNCEMENTS, IDC_MARK_SCROLL_FOREVER, IDC_MARK_REMOVE_HEADER_QUOTES,
+                     IDC_MARK_HIDE_BLANK_HEADERS, IDC_MARK_USE_RANDOM_LAYOUTS}) {
       EXPECT_TRUE(ShowsPicture(window, mark, IDB_MARK_OFF, 12, 12)) << "mark " << mark;
     }
     headless::KeyPress(VK_RETURN);
   });
   EXPECT_EQ(dialog.RunModal(), IDOK);
-  const std::vector<uint8_t> written = ReadFile("Tarnwicket.cfg");
-  ASSERT_EQ(written.size(), 23u);
-  for (int offset : {0, 6, 7, 8, 9, 10, 11, 12, 17}) EXPECT_EQ(written[offset], 0) << "offset " << offset;
+  const SettingsRecord written = WrittenSettings();
+  for (const FlagField& flag : kFlagFields) EXPECT_EQ(written.*flag.field, 0) << flag.name;
 }
 
 TEST_F(ConfigDialogTest, SliderByteBeyondTheTrackShowsTheKnobAtTheEndAndIsKeptUntouched) {
-  std::vector<uint8_t> bytes = DefaultSettingsBytes();
-  bytes[1] = 25;
-  bytes[4] = 200;  // -56: the knob at the start
-  WriteFile("Tarnwicket.cfg", bytes);
+  SettingsRecord record;
+  record.moveDelay = 25;
+  record.pieceSpeed = -56;  // 200 stored: the knob at the start
+  WriteSettings(record);
   ConfigDialog dialog;
   script.Then([&](HWND window) {
     RECT knob;
@@ -72,18 +89,17 @@ TEST_F(ConfigDialogTest, SliderByteBeyondTheTrackShowsTheKnobAtTheEndAndIsKeptUn
     ClickAt(window, kOk);
   });
   dialog.RunModal();
-  const std::vector<uint8_t> written = ReadFile("Tarnwicket.cfg");
-  ASSERT_EQ(written.size(), 23u);
-  EXPECT_EQ(written[1], 25);
-  EXPECT_EQ(written[4], 200);
+  const SettingsRecord written = WrittenSettings();
+  EXPECT_EQ(written.moveDelay, 25);
+  EXPECT_EQ(written.pieceSpeed, -56);
 }
 
 TEST_F(ConfigDialogTest, RadioByteOutOfRangeKeepsTheDefaultOption) {
-  std::vector<uint8_t> bytes = DefaultSettingsBytes();
-  bytes[18] = 7;
-  bytes[16] = 4;  // in range: Site
-  bytes[15] = 0;
-  WriteFile("Tarnwicket.cfg", bytes);
+  SettingsRecord record;
+  record.animationStyle = 7;
+  record.headerLeftDisplayed = 4;  // in range: Site
+  record.sound = 0;
+  WriteSettings(record);
   ConfigDialog dialog;
   script.Then([&](HWND window) {
     EXPECT_TRUE(ShowsPicture(window, IDC_DOT_ANIMATION_FIRST + 3, IDB_DOT_ON, 12, 12));
@@ -93,31 +109,29 @@ TEST_F(ConfigDialogTest, RadioByteOutOfRangeKeepsTheDefaultOption) {
     ClickAt(window, kOk);
   });
   dialog.RunModal();
-  const std::vector<uint8_t> written = ReadFile("Tarnwicket.cfg");
-  ASSERT_EQ(written.size(), 23u);
-  EXPECT_EQ(written[18], 3);
-  EXPECT_EQ(written[16], 4);
-  EXPECT_EQ(written[15], 0);
+  const SettingsRecord written = WrittenSettings();
+  EXPECT_EQ(written.animationStyle, 3);
+  EXPECT_EQ(written.headerLeftDisplayed, 4);
+  EXPECT_EQ(written.sound, 0);
 }
 
 TEST_F(ConfigDialogTest, LongSettingsFileIsReadAsItsFirstBytesAndRewrittenWhole) {
-  std::vector<uint8_t> bytes = DefaultSettingsBytes();
-  bytes[19] = 7;  // backdrop, kept as loaded
-  bytes[13] = 200;
+  SettingsRecord record;
+  record.backdropIndex = 7;  // kept as loaded
+  record.blackPieceSet = 200;
+  std::vector<uint8_t> bytes = SettingsBytes(record);
   bytes.resize(40, 0xAA);
   WriteFile("Tarnwicket.cfg", bytes);
   ConfigDialog dialog;
   script.Then([&](HWND window) { ClickAt(window, kOk); });
   dialog.RunModal();
-  std::vector<uint8_t> expected = DefaultSettingsBytes();
-  expected[19] = 7;
-  expected[13] = 200;
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), expected);
+  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), SettingsBytes(record));
 }
 
 TEST_F(ConfigDialogTest, CancelLeavesTheSettingsFileAsItWas) {
-  std::vector<uint8_t> bytes = DefaultSettingsBytes();
-  bytes[7] = 0;
+  SettingsRecord record;
+  record.autoplay = 0;
+  std::vector<uint8_t> bytes = SettingsBytes(record);
   bytes.push_back(99);  // a longer file stays longer
   WriteFile("Tarnwicket.cfg", bytes);
   ConfigDialog dialog;
@@ -157,7 +171,7 @@ TEST_F(ConfigDialogTest, PressingALabelTwiceRestoresTheOptionAndClicksTwice) {
       });
   dialog.RunModal();
   EXPECT_EQ(SoundIds(), (std::vector<unsigned>{IDW_CLICK, IDW_CLICK}));
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), DefaultSettingsBytes());
+  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), SettingsBytes());
 }
 
 TEST_F(ConfigDialogTest, RadioOptionsSelectOneDotAndAreWritten) {
@@ -175,20 +189,19 @@ TEST_F(ConfigDialogTest, RadioOptionsSelectOneDotAndAreWritten) {
         ClickAt(window, kOk);
       });
   dialog.RunModal();
-  const std::vector<uint8_t> written = ReadFile("Tarnwicket.cfg");
-  ASSERT_EQ(written.size(), 23u);
-  EXPECT_EQ(written[18], 0);
-  EXPECT_EQ(written[15], 0);
+  const SettingsRecord written = WrittenSettings();
+  EXPECT_EQ(written.animationStyle, 0);
+  EXPECT_EQ(written.sound, 0);
   EXPECT_EQ(SoundIds(), (std::vector<unsigned>{IDW_CLICK, IDW_CLICK}));
 }
 
 TEST_F(ConfigDialogTest, ResetToDefaultsIsSilentApartFromItsClickAndKeepsTheLayouts) {
-  std::vector<uint8_t> bytes = DefaultSettingsBytes();
-  bytes[1] = 17;
-  bytes[7] = 0;
-  bytes[13] = 30;
-  bytes[18] = 0;
-  WriteFile("Tarnwicket.cfg", bytes);
+  SettingsRecord record;
+  record.moveDelay = 17;
+  record.autoplay = 0;
+  record.blackPieceSet = 30;
+  record.animationStyle = 0;
+  WriteSettings(record);
   WriteFile("Tarnwicket.rnd", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
   ConfigDialog dialog;
   script.Then([&](HWND window) { ClickAt(window, kReset); }).Then([&](HWND window) {
@@ -207,7 +220,7 @@ TEST_F(ConfigDialogTest, ResetToDefaultsIsSilentApartFromItsClickAndKeepsTheLayo
   });
   dialog.RunModal();
   EXPECT_EQ(SoundIds(), (std::vector<unsigned>{IDW_CLICK}));
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), DefaultSettingsBytes());
+  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), SettingsBytes());
   EXPECT_EQ(ReadFile("Tarnwicket.rnd").size(), 12u);
 }
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "platform/headless.h"
+#include "platform/src/dialog_base_units.h"
 #include "platform/src/dialog_paint.h"
 #include "platform/src/dialog_template.h"
-#include "platform/src/dialog_units.h"
 #include "platform/src/module_registry.h"
 #include "platform/win32.h"
 #include "tests/configurator/dialog_script.h"

@@ -3,12 +3,12 @@
 // under the pointer, and the digits of the layout counter.
 #include <gtest/gtest.h>
 
+#include "art/resource_catalog.h"
 #include "configurator/config_dialog.h"
 #include "configurator/layout_counter.h"
 #include "configurator/preview_canvas.h"
 #include "configurator/preview_hit_test.h"
 #include "configurator/preview_pictures.h"
-#include "configurator/resource_ids.h"
 #include "platform/headless.h"
 #include "tests/configurator/test_dialog_ids.h"
 
@@ -105,37 +105,40 @@ TEST_F(PreviewCanvasTest, NothingIsWrittenOutsideTheCanvasOrReadOutsideThePictur
 TEST(PreviewPicturesTest, BackdropsFromIndexOneWithBlackBelow) {
   EXPECT_EQ(BackdropThumbnailId(0), 0);
   EXPECT_EQ(BackdropThumbnailId(-56), 0);  // 200 stored
-  EXPECT_EQ(BackdropThumbnailId(1), 511);
-  EXPECT_EQ(BackdropThumbnailId(14), 524);
-  EXPECT_EQ(BackdropThumbnailId(15), 525);
-  EXPECT_EQ(BackdropThumbnailId(127), 525);
+  EXPECT_EQ(BackdropThumbnailId(1), IDB_BACKDROP_THUMB_BASE + 1);
+  EXPECT_EQ(BackdropThumbnailId(14), IDB_BACKDROP_THUMB_BASE + 14);
+  EXPECT_EQ(BackdropThumbnailId(15), IDB_BACKDROP_THUMB_OTHER);
+  EXPECT_EQ(BackdropThumbnailId(127), IDB_BACKDROP_THUMB_OTHER);
 }
 
-TEST(PreviewPicturesTest, ConsolesSkipPicture536) {
-  EXPECT_EQ(ConsoleThumbnailId(0), 526);
-  EXPECT_EQ(ConsoleThumbnailId(9), 535);
-  EXPECT_EQ(ConsoleThumbnailId(10), 537);
-  EXPECT_EQ(ConsoleThumbnailId(14), 541);
-  EXPECT_EQ(ConsoleThumbnailId(15), 542);
-  EXPECT_EQ(ConsoleThumbnailId(-1), 542);
+TEST(PreviewPicturesTest, ConsolesSkipTheSparePicture) {
+  EXPECT_EQ(ConsoleThumbnailId(0), IDB_CONSOLE_THUMB_BASE);
+  EXPECT_EQ(ConsoleThumbnailId(9), IDB_CONSOLE_THUMB_BASE + 9);
+  EXPECT_EQ(IDB_CONSOLE_THUMB_SPARE, IDB_CONSOLE_THUMB_BASE + 10);
+  EXPECT_EQ(ConsoleThumbnailId(10), IDB_CONSOLE_THUMB_SPARE + 1);
+  EXPECT_EQ(ConsoleThumbnailId(14), IDB_CONSOLE_THUMB_SPARE + 5);
+  EXPECT_EQ(ConsoleThumbnailId(15), IDB_CONSOLE_THUMB_OTHER);
+  EXPECT_EQ(ConsoleThumbnailId(-1), IDB_CONSOLE_THUMB_OTHER);
+  for (int value = -128; value < 128; ++value)
+    EXPECT_NE(ConsoleThumbnailId(static_cast<signed char>(value)), IDB_CONSOLE_THUMB_SPARE) << value;
 }
 
 TEST(PreviewPicturesTest, BoardsPiecesAndStyles) {
-  EXPECT_EQ(BoardThumbnailId(0), 543);
-  EXPECT_EQ(BoardThumbnailId(14), 557);
-  EXPECT_EQ(BoardThumbnailId(15), 558);
-  EXPECT_EQ(BoardThumbnailId(-56), 558);
-  EXPECT_EQ(PieceStripId(1), 559);
-  EXPECT_EQ(PieceStripId(41), 599);
-  EXPECT_EQ(PieceStripId(42), 600);
-  EXPECT_EQ(PieceStripId(0), 600);
-  EXPECT_EQ(ConsoleStyleTileId(0), 601);
-  EXPECT_EQ(ConsoleStyleTileId(9), 601);  // shown like style 0
-  EXPECT_EQ(ConsoleStyleTileId(7), 608);
-  EXPECT_EQ(ConsoleStyleTileId(16), 608);
-  EXPECT_EQ(ConsoleStyleTileId(8), 609);
-  EXPECT_EQ(ConsoleStyleTileId(17), 609);
-  EXPECT_EQ(ConsoleStyleTileId(-1), 609);
+  EXPECT_EQ(BoardThumbnailId(0), IDB_BOARD_THUMB_BASE);
+  EXPECT_EQ(BoardThumbnailId(14), IDB_BOARD_THUMB_BASE + 14);
+  EXPECT_EQ(BoardThumbnailId(15), IDB_BOARD_THUMB_OTHER);
+  EXPECT_EQ(BoardThumbnailId(-56), IDB_BOARD_THUMB_OTHER);
+  EXPECT_EQ(PieceStripId(1), IDB_PIECE_PREVIEW_BASE + 1);
+  EXPECT_EQ(PieceStripId(41), IDB_PIECE_PREVIEW_BASE + 41);
+  EXPECT_EQ(PieceStripId(42), IDB_PIECE_PREVIEW_OTHER);
+  EXPECT_EQ(PieceStripId(0), IDB_PIECE_PREVIEW_OTHER);
+  EXPECT_EQ(ConsoleStyleTileId(0), IDB_STYLE_TILE_BASE);
+  EXPECT_EQ(ConsoleStyleTileId(9), IDB_STYLE_TILE_BASE);  // shown like style 0
+  EXPECT_EQ(ConsoleStyleTileId(7), IDB_STYLE_TILE_BASE + 7);
+  EXPECT_EQ(ConsoleStyleTileId(16), IDB_STYLE_TILE_BASE + 7);
+  EXPECT_EQ(ConsoleStyleTileId(8), IDB_STYLE_TILE_OTHER);
+  EXPECT_EQ(ConsoleStyleTileId(17), IDB_STYLE_TILE_OTHER);
+  EXPECT_EQ(ConsoleStyleTileId(-1), IDB_STYLE_TILE_OTHER);
 }
 
 TEST(PreviewHitTest, FindsThePartsInTheirOrderWithEveryLibrary) {
@@ -159,6 +162,43 @@ TEST(PreviewHitTest, AMissingLibraryRemovesItsParts) {
   EXPECT_EQ(PreviewPartAt(60, 60, LoadedLibraries{true, false, true, true}), ConfigDialog::kBackdropPart);
   EXPECT_EQ(PreviewPartAt(2, 60, LoadedLibraries{true, true, false, true}), ConfigDialog::kNoPart);
   EXPECT_EQ(PreviewPartAt(60, 60, LoadedLibraries{false, false, false, false}), ConfigDialog::kNoPart);
+}
+
+// The part under every canvas point (and a margin around the canvas), for
+// every choice of libraries, as the areas have always been: written out here
+// rule by rule, in their order.
+short ExpectedPartAt(int px, int py, const LoadedLibraries& libraries) {
+  auto open = [](int v, int low, int high) { return v > low && v < high; };
+  auto closed = [](int v, int low, int high) { return v >= low && v <= high; };
+  if (libraries.pieces && open(px, 20, 101) && open(py, 14, 40)) return ConfigDialog::kBlackPiecesPart;
+  if (libraries.pieces && open(px, 20, 101) && open(py, 79, 100)) return ConfigDialog::kWhitePiecesPart;
+  if (libraries.consoles) {
+    if (open(px, 13, 107) && open(py, 3, 9)) return ConfigDialog::kConsoleStylePart;
+    if (open(px, 13, 107) && open(py, 111, 117)) return ConfigDialog::kConsoleStylePart;
+    if (closed(px, 124, 157) && closed(py, 49, 53)) return ConfigDialog::kConsoleStylePart;
+    if (closed(px, 114, 129) && closed(py, 61, 65)) return ConfigDialog::kConsoleStylePart;
+    if (closed(px, 140, 156) && closed(py, 61, 65)) return ConfigDialog::kConsoleStylePart;
+    if (closed(px, 113, 157) && closed(py, 67, 72)) return ConfigDialog::kConsoleStylePart;
+    if (open(px, 3, 121) && open(py, 1, 11)) return ConfigDialog::kConsolePart;
+    if (open(px, 3, 121) && open(py, 109, 119)) return ConfigDialog::kConsolePart;
+    if (open(px, 109, 160) && open(py, 15, 40)) return ConfigDialog::kConsolePart;
+    if (open(px, 109, 160) && open(py, 41, 79)) return ConfigDialog::kConsolePart;
+    if (open(px, 109, 160) && open(py, 82, 107)) return ConfigDialog::kConsolePart;
+  }
+  if (libraries.boards && closed(px, 13, 108) && closed(py, 13, 107)) return ConfigDialog::kBoardPart;
+  if (libraries.backdrops) return ConfigDialog::kBackdropPart;
+  return ConfigDialog::kNoPart;
+}
+
+TEST(PreviewHitTest, EveryPointForEveryChoiceOfLibraries) {
+  for (int choice = 0; choice < 16; ++choice) {
+    const LoadedLibraries libraries{(choice & 1) != 0, (choice & 2) != 0, (choice & 4) != 0, (choice & 8) != 0};
+    int differences = 0;
+    for (int py = -3; py < PreviewCanvas::kHeight + 3; ++py)
+      for (int px = -3; px < PreviewCanvas::kWidth + 3; ++px)
+        differences += PreviewPartAt(px, py, libraries) != ExpectedPartAt(px, py, libraries);
+    EXPECT_EQ(differences, 0) << "libraries " << choice;
+  }
 }
 
 TEST(LayoutCounterTest, DigitsWithoutLeadingZeros) {

@@ -224,7 +224,7 @@ class FailingApp : public DirectDrawApplication {
  public:
   FailingApp(LPDIRECTDRAW* directDrawSeen, LPDIRECTDRAWSURFACE* primarySeen)
       : DirectDrawApplication(GetModuleHandleA(nullptr), "FailingApp", SW_SHOWNORMAL, 800, 600, 24, "",
-                            FullScreenChoice(ReadSettings())) {
+                              FullScreenChoice(ReadSettings())) {
     directDraw->AddRef();
     primarySurface->AddRef();
     *directDrawSeen = directDraw;

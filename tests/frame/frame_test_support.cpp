@@ -66,7 +66,8 @@ void FrameTest::WriteSettingsBytes(const std::vector<uint8_t>& bytes) {
   std::fclose(file);
 }
 
-TestApp::TestApp() : DirectDrawApplication(GetModuleHandleA(nullptr), "FrameTest", SW_SHOWNORMAL, 800, 600, 24, "",
+TestApp::TestApp()
+    : DirectDrawApplication(GetModuleHandleA(nullptr), "FrameTest", SW_SHOWNORMAL, 800, 600, 24, "",
                             FullScreenChoice(ReadSettings())) {}
 
 TestApp::~TestApp() {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "viewer/frame/present_pacing.h"
+#include "viewer/frame/present_schedule.h"
 
 namespace {
 

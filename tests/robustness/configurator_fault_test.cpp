@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "art/resource_catalog.h"
 #include "tests/configurator/config_dialog_fixture.h"
 #include "tests/robustness/fault_files.h"
 
@@ -30,8 +31,31 @@ std::set<std::string> FolderNames() {
 
 // The settings as a user left them last time: not the defaults.
 std::vector<uint8_t> EarlierSettings() {
-  std::vector<uint8_t> bytes = {1, 7, 3, 2, 15, 1, 0, 1, 0, 1, 0, 1, 0, 12, 30, 0, 2, 0, 1, 5, 6, 7, 9};
-  return bytes;
+  SettingsRecord record;
+  record.windowedMode = 1;
+  record.moveDelay = 7;
+  record.nextGameDelay = 3;
+  record.firstMoveDelay = 2;
+  record.pieceSpeed = 15;
+  record.reservedFlag = 1;
+  record.useRandomLayouts = 0;
+  record.autoplay = 1;
+  record.highlightMoves = 0;
+  record.scrollAnnouncementsForever = 1;
+  record.randomGameOrder = 0;
+  record.removeHeaderQuotes = 1;
+  record.waitForAnnouncements = 0;
+  record.blackPieceSet = 12;
+  record.whitePieceSet = 30;
+  record.sound = 0;
+  record.headerLeftDisplayed = 2;
+  record.hideBlankHeaderEntries = 0;
+  record.animationStyle = 1;
+  record.backdropIndex = 5;
+  record.consoleIndex = 6;
+  record.boardIndex = 7;
+  record.consoleStyle = 9;
+  return ConfigDialogTest::SettingsBytes(record);
 }
 
 class ConfiguratorFaultTest : public ConfigDialogTest {
@@ -133,25 +157,26 @@ TEST_F(ConfiguratorFaultTest, BrokenArtLibrariesAreTreatedAsMissing) {
   const headless::Frame missing = DialogFrame(&pickerOpened);
   EXPECT_FALSE(pickerOpened);
 
-  std::vector<uint8_t> boards = ReadBytes(LibraryPath("Tarnwicket_Checkerlib.dll"));
+  std::vector<uint8_t> boards = ReadBytes(LibraryPath(resource_catalog::kBoardsLibraryFile));
   ASSERT_GT(boards.size(), 1000u);
   boards.resize(boards.size() / 2);
-  WriteBytes("Tarnwicket_Checkerlib.dll", boards);
-  WriteText("Tarnwicket_Figurinelib.dll", "not a library\n");
-  WriteBytes("Tarnwicket_Dashlib.dll", WithResourcesOutsideTheFile(ReadBytes(LibraryPath("Tarnwicket_Dashlib.dll"))));
+  WriteBytes(resource_catalog::kBoardsLibraryFile, boards);
+  WriteText(resource_catalog::kPiecesLibraryFile, "not a library\n");
+  WriteBytes(resource_catalog::kConsolesLibraryFile,
+             WithResourcesOutsideTheFile(ReadBytes(LibraryPath(resource_catalog::kConsolesLibraryFile))));
   const headless::Frame broken = DialogFrame(&pickerOpened);
   EXPECT_FALSE(pickerOpened) << "the board picker needs the boards library";
   ASSERT_FALSE(missing.pixels.empty());
   EXPECT_TRUE(broken.pixels == missing.pixels) << "the dialog looks as without those libraries";
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), DefaultSettingsBytes());
+  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), SettingsBytes());
 }
 
 TEST_F(ConfiguratorFaultTest, ALibraryLackingItsPicturesStillLetsTheDialogWork) {
   UseLibraries(ArtLibraryChoice{true, false, true, true});
   // Loads, but holds none of the board pictures.
-  fs::copy_file(LibraryPath("Tarnwicket_Backdroplib.dll"), "Tarnwicket_Checkerlib.dll");
+  fs::copy_file(LibraryPath(resource_catalog::kBackdropsLibraryFile), resource_catalog::kBoardsLibraryFile);
   DialogFrame();
-  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), DefaultSettingsBytes());
+  EXPECT_EQ(ReadFile("Tarnwicket.cfg"), SettingsBytes());
 }
 
 TEST_F(ConfiguratorFaultTest, SettingsAndLayoutsOfOddContentsAreShownAndWrittenBackWhole) {

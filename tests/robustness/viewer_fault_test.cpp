@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 
+#include "art/resource_catalog.h"
 #include "tests/robustness/fault_files.h"
 #include "tests/support/viewer_session.h"
 #include "viewer/frame/run_application.h"
@@ -18,9 +19,6 @@ namespace fs = std::filesystem;
 using namespace fault_files;
 
 namespace {
-
-const char* const kLibraries[] = {"Tarnwicket_Checkerlib.dll", "Tarnwicket_Figurinelib.dll", "Tarnwicket_Dashlib.dll",
-                                  "Tarnwicket_Backdroplib.dll"};
 
 std::string LibraryPath(const char* name) { return std::string(TARNWICKET_ART_LIBRARY_DIR) + "/" + name; }
 
@@ -169,19 +167,21 @@ headless::Frame FrameWithLibraries(const std::vector<std::pair<std::string, std:
 }
 
 TEST(ViewerFaults, BrokenArtLibrariesAreTreatedAsMissing) {
-  const std::vector<uint8_t> backdrops = ReadBytes(LibraryPath("Tarnwicket_Backdroplib.dll"));
-  std::vector<uint8_t> boards = ReadBytes(LibraryPath("Tarnwicket_Checkerlib.dll"));
+  const std::vector<uint8_t> backdrops = ReadBytes(LibraryPath(resource_catalog::kBackdropsLibraryFile));
+  std::vector<uint8_t> boards = ReadBytes(LibraryPath(resource_catalog::kBoardsLibraryFile));
   ASSERT_GT(boards.size(), 1000u);
   boards.resize(boards.size() / 2);  // truncated
   const std::string notPe = "This is not a library, only a text file with a library's name.\n";
-  const std::vector<uint8_t> consoles = WithResourcesOutsideTheFile(ReadBytes(LibraryPath("Tarnwicket_Dashlib.dll")));
+  const std::vector<uint8_t> consoles =
+      WithResourcesOutsideTheFile(ReadBytes(LibraryPath(resource_catalog::kConsolesLibraryFile)));
 
-  const headless::Frame broken = FrameWithLibraries({{"Tarnwicket_Backdroplib.dll", backdrops},
-                                                     {"Tarnwicket_Checkerlib.dll", boards},
-                                                     {"Tarnwicket_Figurinelib.dll", {notPe.begin(), notPe.end()}},
-                                                     {"Tarnwicket_Dashlib.dll", consoles}},
-                                                    true);
-  const headless::Frame missing = FrameWithLibraries({{"Tarnwicket_Backdroplib.dll", backdrops}}, true);
+  const headless::Frame broken =
+      FrameWithLibraries({{resource_catalog::kBackdropsLibraryFile, backdrops},
+                          {resource_catalog::kBoardsLibraryFile, boards},
+                          {resource_catalog::kPiecesLibraryFile, {notPe.begin(), notPe.end()}},
+                          {resource_catalog::kConsolesLibraryFile, consoles}},
+                         true);
+  const headless::Frame missing = FrameWithLibraries({{resource_catalog::kBackdropsLibraryFile, backdrops}}, true);
   ASSERT_EQ(broken.pixels.size(), 800u * 600u);
   EXPECT_TRUE(broken.pixels == missing.pixels) << "the own pictures show, as without those libraries";
 }
@@ -191,10 +191,10 @@ TEST(ViewerFaults, LibraryLackingAPictureEndsWithItsFatalErrorBox) {
   setup.pgn = ThreeGames();
   setup.artLibraries = false;
   ViewerSession session(setup);
-  for (const char* name : kLibraries) fs::copy_file(LibraryPath(name), name);
+  for (const char* name : resource_catalog::kArtLibraryFiles) fs::copy_file(LibraryPath(name), name);
   // A library that loads but holds none of the boards.
-  fs::remove("Tarnwicket_Checkerlib.dll");
-  fs::copy_file(LibraryPath("Tarnwicket_Backdroplib.dll"), "Tarnwicket_Checkerlib.dll");
+  fs::remove(resource_catalog::kBoardsLibraryFile);
+  fs::copy_file(LibraryPath(resource_catalog::kBackdropsLibraryFile), resource_catalog::kBoardsLibraryFile);
   const ProgramRun run = RunViewerProgram();
   ExpectFatalErrorBox(run, "LoadImage failed in Vizerid constructor.");
 }

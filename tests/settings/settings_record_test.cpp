@@ -9,13 +9,83 @@ namespace {
 
 class SettingsRecordTest : public SettingsFolderTest {};
 
-const std::vector<uint8_t> kDefaults = {0, 4, 5, 1, 9, 0, 0, 1, 1, 0, 1, 0, 1, 5, 2, 1, 1, 1, 3, 2, 0, 2, 0};
-
-TEST_F(SettingsRecordTest, DefaultsInFileOrder) {
-  SettingsRecord record;
+// The 23 bytes of a record in file order.
+std::vector<uint8_t> BytesOf(const SettingsRecord& record) {
   uint8_t bytes[SettingsRecord::kSize];
   record.ToBytes(bytes);
-  EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + SettingsRecord::kSize), kDefaults);
+  return std::vector<uint8_t>(bytes, bytes + SettingsRecord::kSize);
+}
+
+// A record whose every field holds another value, the signed fields
+// negative: field i holds 100 + i, or -(100 + i).
+SettingsRecord EveryFieldDifferent() {
+  SettingsRecord record;
+  record.windowedMode = 100;
+  record.moveDelay = -101;
+  record.nextGameDelay = -102;
+  record.firstMoveDelay = -103;
+  record.pieceSpeed = -104;
+  record.reservedFlag = 105;
+  record.useRandomLayouts = 106;
+  record.autoplay = 107;
+  record.highlightMoves = 108;
+  record.scrollAnnouncementsForever = 109;
+  record.randomGameOrder = 110;
+  record.removeHeaderQuotes = 111;
+  record.waitForAnnouncements = 112;
+  record.blackPieceSet = 113;
+  record.whitePieceSet = 114;
+  record.sound = 115;
+  record.headerLeftDisplayed = 116;
+  record.hideBlankHeaderEntries = 117;
+  record.animationStyle = 118;
+  record.backdropIndex = 119;
+  record.consoleIndex = 120;
+  record.boardIndex = 121;
+  record.consoleStyle = 122;
+  return record;
+}
+
+// The file's layout: each field's byte at its place, signed fields as their
+// two's complement. The other tests build and read files through the record.
+TEST_F(SettingsRecordTest, EachFieldHasItsByteInFileOrder) {
+  std::vector<uint8_t> expected;
+  for (int i = 0; i < SettingsRecord::kSize; ++i)
+    expected.push_back(static_cast<uint8_t>(i >= 1 && i <= 4 ? 256 - (100 + i) : 100 + i));
+  EXPECT_EQ(BytesOf(EveryFieldDifferent()), expected);
+  SettingsRecord read;
+  read.FromBytes(expected.data(), SettingsRecord::kSize);
+  EXPECT_EQ(BytesOf(read), expected);
+  EXPECT_EQ(read.moveDelay, -101);
+  EXPECT_EQ(read.pieceSpeed, -104);
+  EXPECT_EQ(read.consoleStyle, 122);
+}
+
+TEST_F(SettingsRecordTest, TheDefaults) {
+  const SettingsRecord record;
+  EXPECT_EQ(record.windowedMode, 0);
+  EXPECT_EQ(record.moveDelay, 4);
+  EXPECT_EQ(record.nextGameDelay, 5);
+  EXPECT_EQ(record.firstMoveDelay, 1);
+  EXPECT_EQ(record.pieceSpeed, 9);
+  EXPECT_EQ(record.reservedFlag, 0);
+  EXPECT_EQ(record.useRandomLayouts, 0);
+  EXPECT_EQ(record.autoplay, 1);
+  EXPECT_EQ(record.highlightMoves, 1);
+  EXPECT_EQ(record.scrollAnnouncementsForever, 0);
+  EXPECT_EQ(record.randomGameOrder, 1);
+  EXPECT_EQ(record.removeHeaderQuotes, 0);
+  EXPECT_EQ(record.waitForAnnouncements, 1);
+  EXPECT_EQ(record.blackPieceSet, 5);
+  EXPECT_EQ(record.whitePieceSet, 2);
+  EXPECT_EQ(record.sound, 1);
+  EXPECT_EQ(record.headerLeftDisplayed, 1);
+  EXPECT_EQ(record.hideBlankHeaderEntries, 1);
+  EXPECT_EQ(record.animationStyle, 3);
+  EXPECT_EQ(record.backdropIndex, 2);
+  EXPECT_EQ(record.consoleIndex, 0);
+  EXPECT_EQ(record.boardIndex, 2);
+  EXPECT_EQ(record.consoleStyle, 0);
 }
 
 TEST_F(SettingsRecordTest, AMissingFileKeepsTheDefaults) {
@@ -40,14 +110,13 @@ TEST_F(SettingsRecordTest, FieldsPastAShortFileKeepTheirValues) {
 
 TEST_F(SettingsRecordTest, ALongFileIsReadAsItsFirst23BytesAndARewriteShortensIt) {
   CopyData("long-file-of-40-bytes.cfg", kSettingsFileName);
+  const std::vector<uint8_t> original = Bytes(kSettingsFileName);
   SettingsRecord record;
-  EXPECT_EQ(ReadSettingsFile(record), 23);
+  EXPECT_EQ(ReadSettingsFile(record), SettingsRecord::kSize);
   EXPECT_EQ(record.windowedMode, 0);
   EXPECT_EQ(record.consoleStyle, 22);
   ASSERT_TRUE(WriteSettingsFile(record));
-  const auto bytes = Bytes(kSettingsFileName);
-  ASSERT_EQ(bytes.size(), 23u);
-  for (int i = 0; i < 23; ++i) EXPECT_EQ(bytes[i], i);
+  EXPECT_EQ(Bytes(kSettingsFileName), std::vector<uint8_t>(original.begin(), original.begin() + SettingsRecord::kSize));
 }
 
 TEST_F(SettingsRecordTest, OddValuesAreKeptExactlyAsLoaded) {
@@ -61,8 +130,19 @@ TEST_F(SettingsRecordTest, OddValuesAreKeptExactlyAsLoaded) {
   EXPECT_EQ(Bytes("copy.cfg"), Bytes(kSettingsFileName));
 }
 
+TEST_F(SettingsRecordTest, EveryFieldComesBackAsWritten) {
+  ASSERT_TRUE(WriteSettingsFile(EveryFieldDifferent()));
+  SettingsRecord record;
+  EXPECT_EQ(ReadSettingsFile(record), SettingsRecord::kSize);
+  EXPECT_EQ(BytesOf(record), BytesOf(EveryFieldDifferent()));
+}
+
 TEST_F(SettingsRecordTest, SignedFieldsReadNegative) {
-  std::ofstream(kSettingsFileName, std::ios::binary) << std::string("\x00\xFF\x80\x01\xFB", 5);
+  SettingsRecord written;
+  written.moveDelay = -1;
+  written.nextGameDelay = -128;
+  written.pieceSpeed = -5;
+  ASSERT_TRUE(WriteSettingsFile(written));
   SettingsRecord record;
   ReadSettingsFile(record);
   EXPECT_EQ(record.moveDelay, -1);
@@ -75,9 +155,7 @@ TEST_F(SettingsRecordTest, WritingReplacesTheOldFileWholeAndLeavesNoTemporaryFil
   SettingsRecord record;
   record.sound = 0;
   ASSERT_TRUE(WriteSettingsFile(record));
-  auto expected = kDefaults;
-  expected[15] = 0;
-  EXPECT_EQ(Bytes(kSettingsFileName), expected);
+  EXPECT_EQ(Bytes(kSettingsFileName), BytesOf(record));
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(".")) {
     (void)entry;

@@ -10,18 +10,12 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "art/resource_catalog.h"
 #include "viewer/frame/window_procedure.h"
 
 namespace fs = std::filesystem;
 
 namespace {}  // namespace
-
-const char* const kArtLibraryNames[4] = {
-    "Tarnwicket_Checkerlib.dll",
-    "Tarnwicket_Figurinelib.dll",
-    "Tarnwicket_Dashlib.dll",
-    "Tarnwicket_Backdroplib.dll",
-};
 
 void WriteWholeFile(const std::string& path, const void* data, size_t size) {
   std::ofstream out(path, std::ios::binary);
@@ -98,7 +92,7 @@ ViewerSession::ViewerSession(const SessionSetup& setup) {
   previousFolder_ = fs::current_path().string();
   fs::current_path(folder_);
   if (setup.artLibraries) {
-    for (const char* library : kArtLibraryNames) PlaceArtLibrary(library, library, setup.artFolder);
+    for (const char* library : resource_catalog::kArtLibraryFiles) PlaceArtLibrary(library, library, setup.artFolder);
   }
   commandLine_ = setup.commandLine;
 }

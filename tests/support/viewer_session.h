@@ -93,9 +93,6 @@ class ViewerSession {
 std::string TestGame(const std::string& moves, const std::string& result, const std::string& white = "White, Player",
                      const std::string& black = "Black, Player", const std::string& event = "Test Event");
 
-// The names of the four art libraries, as the programs load them.
-extern const char* const kArtLibraryNames[4];
-
 // Puts an art library of `fromFolder` (empty: the build's run folder) into
 // the current folder under the given name (a link to it; the built library
 // is never written).

@@ -2,6 +2,7 @@
 // the black backdrop, and a library that lacks a picture it should hold.
 #include <gtest/gtest.h>
 
+#include "art/resource_catalog.h"
 #include "tests/support/viewer_session.h"
 #include "tests/viewer/pictures.h"
 
@@ -52,7 +53,7 @@ TEST(ViewerArtwork, LibraryWithoutTheChosenPictureEndsStartUp) {
   setup.pgn = TestGame("1.e4 e5", "1-0");
   ViewerSession session(setup);
   // A boards library in the backdrops' place holds no backdrop pictures.
-  PlaceArtLibrary("Tarnwicket_Checkerlib.dll", "Tarnwicket_Backdroplib.dll");
+  PlaceArtLibrary(resource_catalog::kBoardsLibraryFile, resource_catalog::kBackdropsLibraryFile);
   try {
     session.Start();
     FAIL() << "the missing backdrop must end start-up";

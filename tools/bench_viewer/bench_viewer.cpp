@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "art/resource_catalog.h"
 #include "platform/headless.h"
 #include "viewer/frame/window_procedure.h"
 #include "viewer/show/viewer_app.h"
@@ -53,8 +54,9 @@ std::string MakeRunFolder(const std::string& runDir, bool windowed) {
     std::perror("mkdtemp");
     std::exit(1);
   }
-  for (const char* name : {"Tarnwicket_Checkerlib.dll", "Tarnwicket_Figurinelib.dll", "Tarnwicket_Dashlib.dll",
-                           "Tarnwicket_Backdroplib.dll", "Tarnwicket.pgn"}) {
+  for (const char* name :
+       {resource_catalog::kBoardsLibraryFile, resource_catalog::kPiecesLibraryFile,
+        resource_catalog::kConsolesLibraryFile, resource_catalog::kBackdropsLibraryFile, "Tarnwicket.pgn"}) {
     fs::copy_file(fs::path(runDir) / name, fs::path(pattern) / name);
   }
   const unsigned char settings[23] = {

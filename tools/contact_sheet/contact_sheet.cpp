@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "art/resource_tables.h"
+#include "tools/artgen/art/book.h"
 #include "tools/artgen/kit/files.h"
 #include "tools/artgen/kit/filters.h"
 #include "tools/artgen/kit/text.h"
@@ -129,76 +131,115 @@ class SheetWriter {
   std::vector<TextRun> texts_;
 };
 
+// A picture labelled with its identifier.
+Item Picture(const std::string& file, int id, int scale = 1, bool onBoard = false, const std::string& note = "") {
+  return {file, std::to_string(id) + note, scale, onBoard};
+}
+
 std::vector<Section> Sections(bool zoom) {
+  namespace catalog = resource_catalog;
   const int small = zoom ? 2 : 1;
   std::vector<Section> s;
-  auto ids = [](std::initializer_list<int> l) { return std::vector<int>(l); };
   {
     Section sec{"backdrops", {}};
-    for (int id : ids({112, 148, 179, 180, 190, 189, 191, 187, 186, 185, 184, 182, 181, 188, 206}))
-      sec.items.push_back({"backdrop_" + std::to_string(id) + ".bmp", std::to_string(id), zoom ? -2 : -4});
-    for (int id = 511; id <= 525; ++id)
-      sec.items.push_back({"backdrop_" + std::to_string(id) + ".bmp", std::to_string(id)});
-    sec.items.push_back({"backdrop_309.bmp", "309 picker", small});
-    sec.items.push_back({"backdrop_199.bmp", "199", -2});
+    for (int i = 1; i <= catalog::kBackdropCount; ++i)
+      sec.items.push_back(Picture(Numbered("backdrop", i), catalog::BackdropFor(i), zoom ? -2 : -4));
+    sec.items.push_back(Picture("backdrop_other.bmp", IDB_BACKDROP_OTHER, zoom ? -2 : -4));
+    for (int i = 1; i <= catalog::kBackdropCount; ++i)
+      sec.items.push_back(Picture(Numbered("backdrop_thumb", i), catalog::BackdropThumbnailFor(i)));
+    sec.items.push_back(Picture("backdrop_thumb_other.bmp", IDB_BACKDROP_THUMB_OTHER));
+    sec.items.push_back(Picture("backdrop_picker.bmp", IDB_BACKDROP_PICKER, small, false, " picker"));
+    sec.items.push_back(Picture("backdrop_library_board.bmp", IDB_BACKDROP_LIBRARY_BOARD, -2));
     s.push_back(sec);
   }
   {
     Section sec{"boards", {}};
-    for (int id : ids({142, 154, 151, 153, 157, 156, 158, 160, 196, 195, 197, 198, 200, 199, 201, 205}))
-      sec.items.push_back({"board_" + std::to_string(id) + ".bmp", std::to_string(id), zoom ? 1 : -2});
-    for (int id = 543; id <= 558; ++id)
-      sec.items.push_back({"board_" + std::to_string(id) + ".bmp", std::to_string(id)});
-    sec.items.push_back({"board_307.bmp", "307 picker", small});
+    sec.items.push_back(Picture("board_other.bmp", IDB_BOARD_OTHER, zoom ? 1 : -2));
+    for (int i = 1; i <= catalog::kBoardCount; ++i)
+      sec.items.push_back(Picture(Numbered("board", i), catalog::BoardFor(i), zoom ? 1 : -2));
+    for (int i = 0; i < catalog::kBoardCount; ++i)
+      sec.items.push_back(Picture(Numbered("board_thumb", i), catalog::BoardThumbnailFor(i)));
+    sec.items.push_back(Picture("board_thumb_other.bmp", IDB_BOARD_THUMB_OTHER));
+    sec.items.push_back(Picture("board_picker.bmp", IDB_BOARD_PICKER, small, false, " picker"));
     s.push_back(sec);
   }
   {
     Section sec{"pieces", {}};
-    const int sets[42] = {120, 119, 122, 123, 124, 117, 116, 118, 115, 121, 232, 237, 234, 235,
-                          236, 233, 231, 243, 239, 240, 241, 242, 238, 247, 246, 245, 244, 248,
-                          249, 254, 256, 253, 252, 255, 251, 261, 262, 260, 259, 258, 257, 250};
-    for (int i = 0; i < 42; ++i)
-      sec.items.push_back({"pieces_" + std::to_string(sets[i]) + ".bmp",
-                           "set " + std::to_string(i + 1) + ": " + std::to_string(sets[i]), small, true});
-    for (int id = 559; id <= 600; ++id)
-      sec.items.push_back({"pieces_" + std::to_string(id) + ".bmp", std::to_string(id), 2, true});
-    for (int id = 263; id <= 266; ++id)
-      sec.items.push_back({"viewer_" + std::to_string(id) + ".bmp", "shadow " + std::to_string(id), small, true});
-    sec.items.push_back({"pieces_306.bmp", "306 picker"});
+    for (int set = 1; set <= catalog::kPieceSetCount; ++set) {
+      const std::string file =
+          set == catalog::kPieceSetSharingOther ? "piece_set_other.bmp" : Numbered("piece_set", set);
+      const int id = catalog::PieceStripFor(set);
+      sec.items.push_back({file, "set " + std::to_string(set) + ": " + std::to_string(id), small, true});
+    }
+    for (int set = 1; set <= catalog::kPiecePreviewCount; ++set)
+      sec.items.push_back(Picture(Numbered("piece_preview", set), catalog::PiecePreviewFor(set), 2, true));
+    sec.items.push_back(Picture("piece_preview_other.bmp", IDB_PIECE_PREVIEW_OTHER, 2, true));
+    const std::pair<const char*, int> shadows[4] = {{"viewer_shadows_outlines.bmp", IDB_VIEWER_SHADOWS_OUTLINES},
+                                                    {"viewer_shadows_symbols.bmp", IDB_VIEWER_SHADOWS_SYMBOLS},
+                                                    {"viewer_shadows_turned.bmp", IDB_VIEWER_SHADOWS_TURNED},
+                                                    {"viewer_shadows_modern.bmp", IDB_VIEWER_SHADOWS_MODERN}};
+    for (const auto& shadow : shadows)
+      sec.items.push_back({shadow.first, "shadow " + std::to_string(shadow.second), small, true});
+    sec.items.push_back(Picture("piece_picker.bmp", IDB_PIECE_PICKER, 1, false, " picker"));
     s.push_back(sec);
   }
   {
     Section sec{"consoles", {}};
-    for (int id : ids({143, 149, 203, 219, 218, 216, 215, 214, 213, 212, 208, 211, 210, 209, 207, 221, 178}))
-      sec.items.push_back({"console_" + std::to_string(id) + ".bmp", std::to_string(id), zoom ? 1 : -2, true});
-    for (int id = 526; id <= 542; ++id)
-      sec.items.push_back({"console_" + std::to_string(id) + ".bmp", std::to_string(id), 1, true});
-    sec.items.push_back({"console_308.bmp", "308 picker", small});
+    sec.items.push_back(Picture("console_other.bmp", IDB_CONSOLE_OTHER, zoom ? 1 : -2, true));
+    for (int i = 1; i <= catalog::kConsoleCount; ++i)
+      sec.items.push_back(Picture(Numbered("console", i), catalog::ConsoleFor(i), zoom ? 1 : -2, true));
+    sec.items.push_back(Picture("console_overlay.bmp", IDB_CONSOLE_OVERLAY, zoom ? 1 : -2, true));
+    for (int i = 0; i < catalog::kConsoleThumbCount; ++i) {
+      if (i == catalog::kFirstLateConsoleThumb)
+        sec.items.push_back(Picture("console_thumb_spare.bmp", IDB_CONSOLE_THUMB_SPARE, 1, true));
+      sec.items.push_back(Picture(Numbered("console_thumb", i), catalog::ConsoleThumbnailFor(i), 1, true));
+    }
+    sec.items.push_back(Picture("console_thumb_other.bmp", IDB_CONSOLE_THUMB_OTHER, 1, true));
+    sec.items.push_back(Picture("console_picker.bmp", IDB_CONSOLE_PICKER, small, false, " picker"));
     s.push_back(sec);
   }
   {
     Section sec{"styles", {}};
-    for (int id : ids({155, 173, 176, 161, 171, 170, 174, 175, 172, 167, 165, 169, 164, 163, 162, 166, 168, 177}))
-      sec.items.push_back({"console_" + std::to_string(id) + ".bmp", std::to_string(id), small});
-    for (int id = 222; id <= 230; ++id)
-      sec.items.push_back({"console_" + std::to_string(id) + ".bmp", std::to_string(id), 2, true});
-    for (int id = 601; id <= 609; ++id)
-      sec.items.push_back({"console_" + std::to_string(id) + ".bmp", std::to_string(id), 8});
-    sec.items.push_back({"console_310.bmp", "310 picker", small});
+    for (int style = 0; style < catalog::kConsoleStyleCount - 1; ++style)
+      sec.items.push_back(Picture(Numbered("font", style), catalog::ConsoleFontFor(style), small));
+    sec.items.push_back(Picture("font_other.bmp", IDB_FONT_OTHER, small));
+    const std::pair<std::string, int> lamps[9] = {
+        {Numbered("result_lamps", 0), IDB_RESULT_LAMPS_0}, {"result_lamps_other.bmp", IDB_RESULT_LAMPS_OTHER},
+        {Numbered("result_lamps", 2), IDB_RESULT_LAMPS_2}, {Numbered("result_lamps", 3), IDB_RESULT_LAMPS_3},
+        {Numbered("result_lamps", 4), IDB_RESULT_LAMPS_4}, {Numbered("result_lamps", 5), IDB_RESULT_LAMPS_5},
+        {Numbered("result_lamps", 6), IDB_RESULT_LAMPS_6}, {Numbered("result_lamps", 7), IDB_RESULT_LAMPS_7},
+        {Numbered("result_lamps", 1), IDB_RESULT_LAMPS_1}};
+    for (const auto& strip : lamps) sec.items.push_back(Picture(strip.first, strip.second, 2, true));
+    for (int colour = 0; colour < catalog::kOtherStyleColour; ++colour)
+      sec.items.push_back(Picture(Numbered("style_tile", colour), IDB_STYLE_TILE_BASE + colour, 8));
+    sec.items.push_back(Picture("style_tile_other.bmp", IDB_STYLE_TILE_OTHER, 8));
+    sec.items.push_back(Picture("console_style_picker.bmp", IDB_CONSOLE_STYLE_PICKER, small, false, " picker"));
     s.push_back(sec);
   }
   {
     Section sec{"viewer", {}};
-    for (int id : ids({159, 204}))
-      sec.items.push_back({"viewer_" + std::to_string(id) + ".bmp", std::to_string(id), 2, true});
+    sec.items.push_back(Picture("viewer_highlights.bmp", IDB_VIEWER_HIGHLIGHTS, 2, true));
+    sec.items.push_back(Picture("viewer_turn_lamps.bmp", IDB_VIEWER_TURN_LAMPS, 2, true));
     s.push_back(sec);
   }
   {
     Section sec{"configurator", {}};
-    for (int id : ids({202, 203, 199, 200, 204, 284, 285, 286, 287, 288, 289, 290, 291, 292, 293, 294, 278, 283, 282}))
-      sec.items.push_back({"config_" + std::to_string(id) + ".bmp", std::to_string(id), 4});
-    for (int id : ids({279, 280, 281}))
-      sec.items.push_back({"config_" + std::to_string(id) + ".bmp", std::to_string(id), 2});
+    for (const auto& [file, id] : std::vector<std::pair<std::string, int>>{{"config_mark_off.bmp", IDB_MARK_OFF},
+                                                                           {"config_mark_on.bmp", IDB_MARK_ON},
+                                                                           {"config_dot_off.bmp", IDB_DOT_OFF},
+                                                                           {"config_dot_on.bmp", IDB_DOT_ON},
+                                                                           {"config_knob.bmp", IDB_KNOB}})
+      sec.items.push_back(Picture(file, id, 4));
+    sec.items.push_back(Picture(Numbered("config_digit", 9), catalog::CounterDigitFor(9), 4));
+    for (int digit = 0; digit <= 8; ++digit)
+      sec.items.push_back(Picture(Numbered("config_digit", digit), catalog::CounterDigitFor(digit), 4));
+    sec.items.push_back(Picture("config_digit_blank.bmp", IDB_DIGIT_BLANK, 4));
+    sec.items.push_back(Picture("config_own_white_pieces.bmp", IDB_OWN_WHITE_PIECES, 4));
+    sec.items.push_back(Picture("config_own_black_pieces.bmp", IDB_OWN_BLACK_PIECES, 4));
+    sec.items.push_back(Picture("config_own_console_style.bmp", IDB_OWN_CONSOLE_STYLE, 4));
+    sec.items.push_back(Picture("config_own_board.bmp", IDB_OWN_BOARD, 2));
+    sec.items.push_back(Picture("config_own_console.bmp", IDB_OWN_CONSOLE, 2));
+    sec.items.push_back(Picture("config_own_backdrop.bmp", IDB_OWN_BACKDROP, 2));
     s.push_back(sec);
   }
   return s;
@@ -207,12 +248,12 @@ std::vector<Section> Sections(bool zoom) {
 // The configurator's four skin pictures put together as the dialog shows them.
 Canvas DialogSkin(const std::string& dir) {
   Canvas d(584, 504, Rgb(255, 0, 255));
-  auto load = [&](int id) { return DecodeBmp(ReadFile(dir + "/config_" + std::to_string(id) + ".bmp")); };
+  auto load = [&](const char* file) { return DecodeBmp(ReadFile(dir + "/" + file)); };
   try {
-    d.Paste(load(177), 0, 0);
-    d.Paste(load(176), 350, 0);
-    d.Paste(load(179), 350, 172);
-    d.Paste(load(178), 512, 0);
+    d.Paste(load("config_skin_left.bmp"), 0, 0);
+    d.Paste(load("config_skin_display_title.bmp"), 350, 0);
+    d.Paste(load("config_skin_display_column.bmp"), 350, 172);
+    d.Paste(load("config_skin_right_strip.bmp"), 512, 0);
   } catch (const std::exception&) {
   }
   return d;
@@ -230,7 +271,15 @@ int main(int argc, char** argv) {
     std::string only = argc > 4 ? argv[4] : "";
     Fonts fonts("/usr/share/fonts/truetype/dejavu");
     SheetWriter sheet(fonts, dir);
-    contact::SceneChoice defaults{148, 143, 151, 119, 124, 155, 222, false};
+    namespace catalog = resource_catalog;
+    auto ids = [](std::initializer_list<int> list) {
+      std::string text;
+      for (int id : list) text += (text.empty() ? "" : " / ") + std::to_string(id);
+      return text;
+    };
+    contact::SceneChoice defaults{
+        Numbered("backdrop", 2),  "console_other.bmp", Numbered("board", 2),        Numbered("piece_set", 2),
+        Numbered("piece_set", 5), Numbered("font", 0), Numbered("result_lamps", 0), false};
     Canvas scene;
     try {
       scene = contact::ComposeScene(dir, defaults);
@@ -239,12 +288,21 @@ int main(int argc, char** argv) {
     }
     if (only.empty() || only == "scene") {
       sheet.Heading("Scene: default look");
-      if (scene.width) sheet.AddCanvas(scene, "backdrop 148, console 143, board 151, pieces 119 / 124, font 155");
+      if (scene.width)
+        sheet.AddCanvas(scene, "backdrop " + ids({catalog::BackdropFor(2)}) + ", console " + ids({IDB_CONSOLE_OTHER}) +
+                                   ", board " + ids({catalog::BoardFor(2)}) + ", pieces " +
+                                   ids({catalog::PieceStripFor(2), catalog::PieceStripFor(5)}) + ", font " +
+                                   ids({catalog::ConsoleFontFor(0)}));
       try {
-        contact::SceneChoice own{190, 203, 157, 119, 124, 161, 225, false};
+        contact::SceneChoice own{
+            Numbered("backdrop", 5),  Numbered("console", 2), Numbered("board", 4),        Numbered("piece_set", 2),
+            Numbered("piece_set", 5), Numbered("font", 3),    Numbered("result_lamps", 3), false};
         sheet.AddCanvas(Resized(contact::ComposeScene(dir, own), 400, 300), "own stand-ins");
-        contact::SceneChoice framed{185, 212, 156, 117, 116, 172, 223, true};
-        sheet.AddCanvas(Resized(contact::ComposeScene(dir, framed), 400, 300), "style 8 with overlay 178");
+        contact::SceneChoice framed{
+            Numbered("backdrop", 10), Numbered("console", 9), Numbered("board", 5),     Numbered("piece_set", 6),
+            Numbered("piece_set", 7), Numbered("font", 8),    "result_lamps_other.bmp", true};
+        sheet.AddCanvas(Resized(contact::ComposeScene(dir, framed), 400, 300),
+                        "style 8 with overlay " + ids({IDB_CONSOLE_OVERLAY}));
       } catch (const std::exception&) {
       }
     }
@@ -252,7 +310,11 @@ int main(int argc, char** argv) {
       if (!only.empty() && only != sec.name) continue;
       sheet.Heading(sec.name);
       for (const Item& item : sec.items) sheet.Add(item);
-      if (sec.name == "configurator") sheet.AddCanvas(DialogSkin(dir), "skin 177 + 176 + 179 + 178");
+      if (sec.name == "configurator")
+        sheet.AddCanvas(DialogSkin(dir), "skin " + std::to_string(IDB_SKIN_LEFT) + " + " +
+                                             std::to_string(IDB_SKIN_DISPLAY_TITLE) + " + " +
+                                             std::to_string(IDB_SKIN_DISPLAY_COLUMN) + " + " +
+                                             std::to_string(IDB_SKIN_RIGHT_STRIP));
     }
     WriteFile(argv[2], EncodePng(sheet.Finish()));
     if (argc > 3 && scene.width) WriteFile(argv[3], EncodePng(scene));

@@ -3,39 +3,50 @@
 
 #include <cstring>
 
+#include "common/frame_geometry.h"
 #include "tools/artgen/kit/files.h"
 
 namespace contact {
 
 using namespace artgen;
+namespace fg = frame_geometry;
 
 namespace {
 
 Canvas Load(const std::string& dir, const std::string& name) { return DecodeBmp(ReadFile(dir + "/" + name)); }
 
-void Text(Canvas& frame, const Canvas& sheet, const char* text, int count, int x, int y) {
+// Text in a field's glyph cells; `shift` moves it (the framed names).
+void Text(Canvas& frame, const Canvas& sheet, const char* text, const fg::TextField& field, int shift = 0) {
+  constexpr int w = fg::kGlyphWidth, h = fg::kGlyphHeight;
   size_t len = std::strlen(text);
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < field.cells; ++i) {
     int code = i < int(len) ? uint8_t(text[i]) : 0;
     if (code < 32) code += 32;
     int cell = code - 32;
-    frame.Paste(sheet.Crop(16 * (cell % 32), 24 * (cell / 32), 16, 24), x + 16 * i, y);
+    frame.Paste(sheet.Crop(w * (cell % 32), h * (cell / 32), w, h), field.x + shift + w * i, field.y + shift);
   }
+}
+
+// Cell `kind` of a 48 x 100 strip.
+Canvas Sprite(const Canvas& strip, int kind) {
+  return strip.Crop(fg::kSpriteWidth * kind, 0, fg::kSpriteWidth, fg::kSpriteHeight);
 }
 
 }  // namespace
 
 Canvas ComposeScene(const std::string& dir, const SceneChoice& c) {
-  Canvas frame = Load(dir, "backdrop_" + std::to_string(c.backdropId) + ".bmp");
-  frame.PasteKeyed(Load(dir, "console_" + std::to_string(c.consoleId) + ".bmp"), 0, 0);
-  if (c.frameOverlay) frame.PasteKeyed(Load(dir, "console_178.bmp"), 0, 0);
-  frame.Paste(Load(dir, "board_" + std::to_string(c.boardId) + ".bmp"), 60, 60);
-  Canvas white = Load(dir, "pieces_" + std::to_string(c.whiteSetId) + ".bmp");
-  Canvas black = Load(dir, "pieces_" + std::to_string(c.blackSetId) + ".bmp");
-  Canvas highlight = Load(dir, "viewer_159.bmp");
+  Canvas frame = Load(dir, c.backdrop);
+  frame.PasteKeyed(Load(dir, c.console), 0, 0);
+  if (c.frameOverlay) frame.PasteKeyed(Load(dir, "console_overlay.bmp"), 0, 0);
+  frame.Paste(Load(dir, c.board), fg::kBoardPicture.x, fg::kBoardPicture.y);
+  Canvas white = Load(dir, c.whiteSet);
+  Canvas black = Load(dir, c.blackSet);
+  Canvas highlight = Load(dir, "viewer_highlights.bmp");
   // Last move e2-e4 glowing, fully risen.
-  frame.PasteKeyed(highlight.Crop(400, 50, 50, 50), 100 + 50 * 4, 100 + 50 * 4);
-  frame.PasteKeyed(highlight.Crop(400, 0, 50, 50), 100 + 50 * 4, 100 + 50 * 6);
+  constexpr int square = fg::kSquareSize, risen = 8 * square;
+  const fg::ScreenRect e4 = fg::SquareRect(4, 4), e2 = fg::SquareRect(6, 4);
+  frame.PasteKeyed(highlight.Crop(risen, square, square, square), e4.x, e4.y);
+  frame.PasteKeyed(highlight.Crop(risen, 0, square, square), e2.x, e2.y);
   const char* position[8] = {"RNBQKBNR", "PPPP PPP", "        ", "    P   ",
                              "    p   ", "        ", "pppp ppp", "rnbqkbnr"};
   position[3] = "        ";
@@ -46,27 +57,33 @@ Canvas ComposeScene(const std::string& dir, const SceneChoice& c) {
       if (ch == ' ') continue;
       bool isWhite = ch >= 'a';
       int kind = int(std::strchr(kinds, isWhite ? ch : ch - 'A' + 'a') - kinds);
-      frame.PasteKeyed((isWhite ? white : black).Crop(48 * kind, 0, 48, 100), 101 + 50 * f, 50 + 50 * r);
+      const fg::ScreenPoint place = fg::SpritePlace(r, f);
+      frame.PasteKeyed(Sprite(isWhite ? white : black, kind), place.x, place.y);
     }
   // One captured piece in each tray.
-  frame.PasteKeyed(white.Crop(48 * 2, 0, 48, 100), 549 + 28, 26);
-  frame.PasteKeyed(black.Crop(0, 0, 48, 100), 549 + 28, 362);
-  frame.PasteKeyed(black.Crop(48, 0, 48, 100), 604, 387);
-  Canvas sheet = Load(dir, "console_" + std::to_string(c.fontId) + ".bmp");
+  // One captured piece in the top tray, two in the lower one.
+  const fg::ScreenPoint top = fg::TraySlotPlace(true, 0);
+  const fg::ScreenPoint bottom1 = fg::TraySlotPlace(false, 0), bottom2 = fg::TraySlotPlace(false, 5);
+  frame.PasteKeyed(Sprite(white, 2), top.x, top.y);
+  frame.PasteKeyed(Sprite(black, 0), bottom1.x, bottom1.y);
+  frame.PasteKeyed(Sprite(black, 1), bottom2.x, bottom2.y);
+  Canvas sheet = Load(dir, c.font);
   int o = c.frameOverlay ? 1 : 0;
-  Text(frame, sheet, "Bj\xf6rn \xc5str\xf6m-M\xfcller", 29, 67 + o, 17 + o);
-  Text(frame, sheet, "Fran\xe7ois L\xe9v\xeaque", 29, 67 + o, 557 + o);
-  Text(frame, sheet, "   12", 5, 566, 302);
-  Text(frame, sheet, "  347", 5, 698, 302);
-  Text(frame, sheet, "  1", 3, 614, 244);
-  Text(frame, sheet, "e4", 7, 674, 244);
-  Text(frame, sheet, "Event \"Tarnwi", 14, 559, 336);
-  Canvas lamps = Load(dir, "viewer_204.bmp");
-  frame.PasteKeyed(lamps.Crop(0, 0, 30, 30), 656, 206);
-  frame.PasteKeyed(lamps.Crop(30, 0, 30, 30), 656, 359);
-  Canvas result = Load(dir, "console_" + std::to_string(c.lampId) + ".bmp");
-  frame.PasteKeyed(result.Crop(36, 0, 36, 25), 549, 17);
-  frame.PasteKeyed(result.Crop(0, 0, 36, 25), 549, 557);
+  Text(frame, sheet, "Bj\xf6rn \xc5str\xf6m-M\xfcller", fg::kBlackNameField, o);
+  Text(frame, sheet, "Fran\xe7ois L\xe9v\xeaque", fg::kWhiteNameField, o);
+  Text(frame, sheet, "   12", fg::kGameNumberField);
+  Text(frame, sheet, "  347", fg::kGameCountField);
+  Text(frame, sheet, "  1", fg::kMoveNumberField);
+  Text(frame, sheet, "e4", fg::kPlyField);
+  Text(frame, sheet, "Event \"Tarnwi", fg::kTickerField);
+  Canvas lamps = Load(dir, "viewer_turn_lamps.bmp");
+  const fg::ScreenRect lamp = fg::kTopTurnLamp, lamp2 = fg::kBottomTurnLamp;
+  frame.PasteKeyed(lamps.Crop(0, 0, lamp.width, lamp.height), lamp.x, lamp.y);
+  frame.PasteKeyed(lamps.Crop(lamp.width, 0, lamp.width, lamp.height), lamp2.x, lamp2.y);
+  Canvas result = Load(dir, c.lamps);
+  const fg::ScreenRect resultTop = fg::kTopResultLamp, resultBottom = fg::kBottomResultLamp;
+  frame.PasteKeyed(result.Crop(resultTop.width, 0, resultTop.width, resultTop.height), resultTop.x, resultTop.y);
+  frame.PasteKeyed(result.Crop(0, 0, resultTop.width, resultTop.height), resultBottom.x, resultBottom.y);
   return frame;
 }
 

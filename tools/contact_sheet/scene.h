@@ -8,8 +8,9 @@
 
 namespace contact {
 
+// The generated files of the chosen pictures ("backdrop_2.bmp", ...).
 struct SceneChoice {
-  int backdropId, consoleId, boardId, whiteSetId, blackSetId, fontId, lampId;
+  std::string backdrop, console, board, whiteSet, blackSet, font, lamps;
   bool frameOverlay;  // console styles 8 and 17
 };
 

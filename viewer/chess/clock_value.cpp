@@ -37,17 +37,7 @@ bool ReadFraction(std::string_view text, size_t& pos, int64_t& ms, bool& present
   present = false;
   if (pos == text.size() || text[pos] != '.') return true;
   ++pos;
-  int digits = 0;
-  int64_t scale = 100;
-  while (pos < text.size() && IsDigit(text[pos])) {
-    if (digits < kFractionDigitsKept) {
-      ms += (text[pos] - '0') * scale;
-      scale /= 10;
-    }
-    ++digits;
-    ++pos;
-  }
-  present = digits > 0;
+  present = ReadFractionDigits(text, pos, kFractionDigitsKept, ms) > 0;
   return present;
 }
 
@@ -94,4 +84,14 @@ std::string_view TrimBlanks(std::string_view text) {
   while (begin < end && IsBlankByte(static_cast<unsigned char>(text[begin]))) ++begin;
   while (end > begin && IsBlankByte(static_cast<unsigned char>(text[end - 1]))) --end;
   return text.substr(begin, end - begin);
+}
+
+int ReadFractionDigits(std::string_view text, size_t& pos, int kept, int64_t& value) {
+  value = 0;
+  int digits = 0;
+  for (; pos < text.size() && IsDigit(text[pos]); ++pos, ++digits) {
+    if (digits < kept) value = value * 10 + (text[pos] - '0');
+  }
+  for (int missing = digits; missing < kept; ++missing) value *= 10;
+  return digits;
 }

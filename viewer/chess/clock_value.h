@@ -30,6 +30,11 @@ TimeReading ReadClockTime(std::string_view text);
 // "12").
 TimeReading ReadSecondsTime(std::string_view text);
 
+// Reads the digits of a decimal fraction at text[pos] (what follows its
+// '.'), keeping the first `kept` of them: "25" with 3 kept gives 250, with
+// 1 kept 2. Returns how many digits there were; pos moves past them all.
+int ReadFractionDigits(std::string_view text, size_t& pos, int kept, int64_t& value);
+
 // The text without the white space (spaces, tabs, line ends and other
 // control characters) at its two ends.
 std::string_view TrimBlanks(std::string_view text);

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "viewer/chess/clock_value.h"
+
 namespace {
 
 constexpr int kMaxPawnDigits = 5;   // before the point of [%eval 12.34]
@@ -56,17 +58,9 @@ bool ReadPawns(std::string_view text, Evaluation& out) {
   bool hasFraction = false;
   if (pos < text.size() && text[pos] == '.') {
     ++pos;
-    int digits = 0;
-    int32_t scale = 10;
-    while (pos < text.size() && IsDigit(text[pos])) {
-      if (digits < kCentipawnDigits) {
-        hundredths += (text[pos] - '0') * scale;
-        scale /= 10;
-      }
-      ++digits;
-      ++pos;
-    }
-    if (digits == 0) return false;
+    int64_t fraction = 0;
+    if (ReadFractionDigits(text, pos, kCentipawnDigits, fraction) == 0) return false;
+    hundredths = static_cast<int32_t>(fraction);
     hasFraction = true;
   }
   if ((!hasWhole && !hasFraction) || pos != text.size()) return false;

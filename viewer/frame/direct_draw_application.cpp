@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "art/resource_catalog.h"
 #include "viewer/frame/evidence_log.h"
 #include "viewer/frame/window_procedure.h"
 
@@ -15,7 +16,7 @@ DirectDrawApplication* theApp = nullptr;
 namespace {
 
 const char kWindowClassName[] = "ddwindow";
-const int kApplicationIconId = 32512;
+const int kApplicationIconId = IDI_VIEWER;
 const UINT_PTR kPlayTimerId = 1;
 
 // Fills the rectangle (0, 0, width, height) of a surface with black, again

@@ -10,7 +10,7 @@
 #include "common/settings/settings_file.h"
 #include "platform/win32.h"
 #include "viewer/frame/fatal_error.h"
-#include "viewer/frame/present_pacing.h"
+#include "viewer/frame/present_schedule.h"
 
 class DirectDrawApplication {
  public:

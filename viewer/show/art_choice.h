@@ -1,20 +1,23 @@
 // Which picture the viewer takes for each art setting: resource numbers in
-// the art libraries and in the program's own resources.
+// the art libraries and in the program's own resources, all from the
+// resource catalog (art/resource_catalog.h, art/resource_tables.h).
 #pragma once
 
 #include <cstdint>
 
+#include "art/resource_catalog.h"
+
 // The program's own pictures.
-constexpr int16_t kOwnWhitePieces = 119;  // 288 x 100, cream
-constexpr int16_t kOwnBlackPieces = 124;  // 288 x 100, red
-constexpr int16_t kOwnBlank = 152;        // 800 x 600, black
-constexpr int16_t kOwnBoard = 157;        // 480 x 480
-constexpr int16_t kOwnHighlights = 159;   // 450 x 100, two rows of nine frames
-constexpr int16_t kOwnFont = 161;         // 512 x 168 glyph sheet
-constexpr int16_t kOwnBackdrop = 190;     // 800 x 600
-constexpr int16_t kOwnConsole = 203;      // 800 x 600
-constexpr int16_t kOwnTurnLamps = 204;    // 60 x 30
-constexpr int16_t kOwnResultLamps = 225;  // 108 x 25
+constexpr int16_t kOwnWhitePieces = IDB_VIEWER_WHITE_PIECES;
+constexpr int16_t kOwnBlackPieces = IDB_VIEWER_BLACK_PIECES;
+constexpr int16_t kOwnBlank = IDB_VIEWER_BLANK;
+constexpr int16_t kOwnBoard = IDB_VIEWER_BOARD;
+constexpr int16_t kOwnHighlights = IDB_VIEWER_HIGHLIGHTS;
+constexpr int16_t kOwnFont = IDB_VIEWER_FONT;
+constexpr int16_t kOwnBackdrop = IDB_VIEWER_BACKDROP;
+constexpr int16_t kOwnConsole = IDB_VIEWER_CONSOLE;
+constexpr int16_t kOwnTurnLamps = IDB_VIEWER_TURN_LAMPS;
+constexpr int16_t kOwnResultLamps = IDB_VIEWER_RESULT_LAMPS;
 
 // Backdrop index 0 shows the program's own black picture, not a library one.
 struct BackdropChoice {
@@ -25,7 +28,7 @@ BackdropChoice BackdropPicture(uint8_t backdropIndex);
 
 // Pictures of the consoles library.
 int16_t ConsoleLibraryPicture(uint8_t consolePicture);
-constexpr int16_t kConsoleOverlayPicture = 178;
+constexpr int16_t kConsoleOverlayPicture = IDB_CONSOLE_OVERLAY;
 bool ConsoleStyleHasOverlay(uint8_t consoleStyle);
 int16_t ResultLampLibraryPicture(uint8_t consoleStyle);
 int16_t FontLibraryPicture(uint8_t consoleStyle);

@@ -1,6 +1,8 @@
 // Loading and freeing the viewer's art libraries.
 #include "viewer/show/art_libraries.h"
 
+#include "art/resource_catalog.h"
+
 namespace {
 
 void FreeArtLibrary(HMODULE& library) {
@@ -11,10 +13,10 @@ void FreeArtLibrary(HMODULE& library) {
 }  // namespace
 
 void ArtLibraries::Load() {
-  boardsLibrary = LoadLibraryA("Tarnwicket_Checkerlib.dll");
-  piecesLibrary = LoadLibraryA("Tarnwicket_Figurinelib.dll");
-  consolesLibrary = LoadLibraryA("Tarnwicket_Dashlib.dll");
-  backdropsLibrary = LoadLibraryA("Tarnwicket_Backdroplib.dll");
+  boardsLibrary = LoadLibraryA(resource_catalog::kBoardsLibraryFile);
+  piecesLibrary = LoadLibraryA(resource_catalog::kPiecesLibraryFile);
+  consolesLibrary = LoadLibraryA(resource_catalog::kConsolesLibraryFile);
+  backdropsLibrary = LoadLibraryA(resource_catalog::kBackdropsLibraryFile);
 }
 
 void ArtLibraries::Release() {

@@ -4,6 +4,7 @@
 // result lamps.
 #include <cstdio>
 
+#include "art/resource_catalog.h"
 #include "common/frame_geometry.h"
 #include "viewer/show/slide_arrival.h"
 #include "viewer/show/viewer_app.h"
@@ -15,10 +16,10 @@ namespace {
 int16_t Truncated(float value) { return static_cast<int16_t>(value); }
 
 // The program's own waves for the events of a ply, each a choice of three.
-constexpr int16_t kCaptureSounds[3] = {130, 131, 132};
-constexpr int16_t kMoveSounds[3] = {137, 138, 139};
-constexpr int16_t kSettleSounds[3] = {127, 126, 125};
-constexpr int16_t kCheckSounds[3] = {133, 134, 135};
+constexpr int16_t kCaptureSounds[3] = {IDW_CAPTURE_1, IDW_CAPTURE_2, IDW_CAPTURE_3};
+constexpr int16_t kMoveSounds[3] = {IDW_LANDING_1, IDW_LANDING_2, IDW_LANDING_3};
+constexpr int16_t kSettleSounds[3] = {IDW_SETTLE_3, IDW_SETTLE_2, IDW_SETTLE_1};
+constexpr int16_t kCheckSounds[3] = {IDW_CHECK_1, IDW_CHECK_2, IDW_CHECK_3};
 
 }  // namespace
 
@@ -63,7 +64,7 @@ void ViewerApp::LandPly() {
   if (fed.Any()) {
     PlayOneOf(kCaptureSounds);
   } else if (chess_.castlingFlag() == 1) {
-    PlayViewerSound(147);
+    PlayViewerSound(IDW_CASTLING);
   } else {
     PlayOneOf(kMoveSounds);
   }
@@ -102,11 +103,11 @@ void ViewerApp::StepResultSound() {
   ++scene_.resultCount;
   if (scene_.resultCount <= play_.moveFrames * 0.05) return;
   if (chess_.whiteWon() == 1) {
-    PlayViewerSound(140);
+    PlayViewerSound(IDW_WHITE_WINS);
   } else if (chess_.blackWon() == 1) {
-    PlayViewerSound(129);
+    PlayViewerSound(IDW_BLACK_WINS);
   } else {
-    PlayViewerSound(136);
+    PlayViewerSound(IDW_DRAWN);
   }
   scene_.resultSoundDone = 1;
 }

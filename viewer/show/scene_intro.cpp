@@ -1,6 +1,7 @@
 // The first eight seconds of a run: the intro on the console and the
 // measurement of the frame rate, from which the slide time and the period
 // of the play timer follow. After it, the console window shows the ticker.
+#include "art/resource_catalog.h"
 #include "common/frame_geometry.h"
 #include "viewer/show/calendar_time.h"
 #include "viewer/show/viewer_app.h"
@@ -58,7 +59,7 @@ void ViewerApp::DrawTickerOrIntro(LPDIRECTDRAWSURFACE target) {
   // The intro music starts once, when the first line shows, and plays on.
   if (frameRate_.secondsCounted == 1 && scene_.introMusicStarted == 0) {
     scene_.introMusicStarted = 1;
-    PlayViewerSound(random_.Choose(20) == 0 ? 146 : 145);
+    PlayViewerSound(random_.Choose(20) == 0 ? IDW_INTRO_RARE : IDW_INTRO);
   }
   Blit(surfaces_.whiteShadows[kKing], 0, 0, kSpriteWidth, kSpriteHeight, target, kIntroKing.x, kIntroKing.y, 0, 1);
   Blit(surfaces_.whitePieces[kKing], 0, 0, kSpriteWidth, kSpriteHeight, target, kIntroKing.x, kIntroKing.y, 0, 1);

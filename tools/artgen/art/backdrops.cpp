@@ -1,13 +1,13 @@
 // The backdrop library's pictures: fourteen 800 x 600 backdrops (landscapes
-// by gradient and noise, abstracts, textures), the out-of-range backdrop 206
+// by gradient and noise, abstracts, textures), the out-of-range backdrop
 // (8-bit, run-length encoded), and their fifteen 160 x 120 thumbnails.
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "art/resource_tables.h"
 #include "tools/artgen/art/book.h"
-#include "tools/artgen/art/catalog.h"
 #include "tools/artgen/art/surfaces.h"
 #include "tools/artgen/kit/filters.h"
 #include "tools/artgen/kit/noise.h"
@@ -412,18 +412,19 @@ void GenerateBackdrops(ArtBook& book) {
   slate.base = Rgb(60, 70, 80);
   slate.accent = Rgb(30, 36, 44);
   slate.seed = 184;
-  Canvas (*makers[14])() = {DuskMountains, DeepBlueRays, Dunes,  MoonSea, MistyHills,   Aurora,    ChequerFloor,
-                            MarbleHall,    WoodPanels,   Nebula, Waves,   SunsetClouds, SnowPeaks, Bokeh};
-  for (int index = 1; index <= 14; ++index) {
+  Canvas (*makers[resource_catalog::kBackdropCount])() = {
+      DuskMountains, DeepBlueRays, Dunes,  MoonSea, MistyHills,   Aurora,    ChequerFloor,
+      MarbleHall,    WoodPanels,   Nebula, Waves,   SunsetClouds, SnowPeaks, Bokeh};
+  for (int index = 1; index <= resource_catalog::kBackdropCount; ++index) {
     Canvas c = makers[index - 1]();
-    book.out->Bitmap("backdrop_" + std::to_string(kBackdropIds[index - 1]) + ".bmp", c);
-    book.out->Bitmap("backdrop_" + std::to_string(BackdropThumbId(index)) + ".bmp", Thumbnail(c));
+    book.out->Bitmap(Numbered("backdrop", index), c);
+    book.out->Bitmap(Numbered("backdrop_thumb", index), Thumbnail(c));
     book.backdrops[index] = c;
   }
   Canvas retro = RetroSunset();
-  book.out->Bitmap8("backdrop_" + std::to_string(kBackdropOtherId) + ".bmp", retro, true);
-  book.out->Bitmap("backdrop_" + std::to_string(BackdropThumbId(15)) + ".bmp", Thumbnail(retro));
-  book.backdrops[15] = retro;
+  book.out->Bitmap8("backdrop_other.bmp", retro, true);
+  book.out->Bitmap("backdrop_thumb_other.bmp", Thumbnail(retro));
+  book.backdrops[resource_catalog::kBackdropCount + 1] = retro;
 }
 
 }  // namespace artgen

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "art/resource_tables.h"
 #include "tools/artgen/art/book.h"
-#include "tools/artgen/art/catalog.h"
 #include "tools/artgen/art/surfaces.h"
 #include "tools/artgen/kit/filters.h"
 #include "tools/artgen/kit/noise.h"
@@ -195,11 +195,13 @@ Canvas BoardThumbnail(const Canvas& board) {
 }  // namespace
 
 void GenerateBoards(ArtBook& book) {
-  for (int index = 0; index <= 15; ++index) {
+  // Design 0 is the board of any other index; the thumbnail of the last board
+  // is also the one of any other index.
+  const int last = resource_catalog::kBoardCount;
+  for (int index = 0; index <= last; ++index) {
     Canvas board = RenderBoard(DesignOf(index), *book.fonts);
-    int id = index == 0 ? kBoardOtherId : kBoardIds[index - 1];
-    book.out->Bitmap("board_" + std::to_string(id) + ".bmp", board);
-    book.out->Bitmap("board_" + std::to_string(BoardThumbId(index)) + ".bmp", BoardThumbnail(board));
+    book.out->Bitmap(index == 0 ? "board_other.bmp" : Numbered("board", index), board);
+    book.out->Bitmap(index == last ? "board_thumb_other.bmp" : Numbered("board_thumb", index), BoardThumbnail(board));
     book.boards[index] = board;
   }
   // The backdrop library's own board-sized picture: walnut and maple with a dark frame.
@@ -208,7 +210,7 @@ void GenerateBoards(ArtBook& book) {
   house.light.seed = 992;
   house.dark.seed = 993;
   house.label = Rgb(222, 186, 110);
-  book.out->Bitmap("backdrop_" + std::to_string(kBackdropLibraryBoardId) + ".bmp", RenderBoard(house, *book.fonts));
+  book.out->Bitmap("backdrop_library_board.bmp", RenderBoard(house, *book.fonts));
 }
 
 }  // namespace artgen

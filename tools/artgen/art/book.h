@@ -12,6 +12,14 @@
 
 namespace artgen {
 
+// The file of a numbered picture: "board_5.bmp". Every generated file is
+// named after its identifier in art/resource_catalog.h (IDB_BOARD_5 is
+// "board_5.bmp", IDB_BOARD_OTHER "board_other.bmp"), and the resource scripts
+// pair them up.
+inline std::string Numbered(const std::string& role, int number) {
+  return role + "_" + std::to_string(number) + ".bmp";
+}
+
 // Writes the generated files into one folder.
 class Output {
  public:

@@ -1,14 +1,14 @@
-// The configurator's own pictures: the dialog skin (177, 176, 179, 178) with
-// the label of every control at its place, the slider tracks, the layout
-// counter frame and the key legend; option marks, radio dots, the slider knob,
-// the counter digits, the stand-in preview pictures 278 to 283 and the icon.
+// The configurator's own pictures: the dialog skin (left part, display
+// title, display column, right strip) with the label of every control at its
+// place, the slider tracks, the layout counter frame and the key legend;
+// option marks, radio dots, the slider knob, the counter digits, the stand-in
+// preview pictures and the icon.
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "tools/artgen/art/book.h"
-#include "tools/artgen/art/catalog.h"
 #include "tools/artgen/art/dialog_units.h"
 #include "tools/artgen/art/surfaces.h"
 #include "tools/artgen/kit/filters.h"
@@ -195,34 +195,31 @@ Canvas Knob() {
 void GenerateConfigurator(ArtBook& book) {
   Canvas skin = DrawSkin(*book.fonts);
   const int left = DuX(233), right = DuX(341), lowerTop = DuY(106);
-  book.out->Bitmap("config_177.bmp", skin.Crop(0, 0, 350, 503));
-  book.out->Bitmap("config_176.bmp", skin.Crop(left, 0, 162, 52));
-  book.out->Bitmap("config_179.bmp", skin.Crop(left, lowerTop, 162, 331));
-  book.out->Bitmap("config_178.bmp", skin.Crop(right, 0, 71, 503));
-  book.out->Bitmap("config_202.bmp", Mark(false));
-  book.out->Bitmap("config_203.bmp", Mark(true));
+  book.out->Bitmap("config_skin_left.bmp", skin.Crop(0, 0, 350, 503));
+  book.out->Bitmap("config_skin_display_title.bmp", skin.Crop(left, 0, 162, 52));
+  book.out->Bitmap("config_skin_display_column.bmp", skin.Crop(left, lowerTop, 162, 331));
+  book.out->Bitmap("config_skin_right_strip.bmp", skin.Crop(right, 0, 71, 503));
+  book.out->Bitmap("config_mark_off.bmp", Mark(false));
+  book.out->Bitmap("config_mark_on.bmp", Mark(true));
   Color dotBack = skin.At(DuX(12), DuY(113));
-  book.out->Bitmap("config_199.bmp", Dot(false, dotBack));
-  book.out->Bitmap("config_200.bmp", Dot(true, dotBack));
-  book.out->Bitmap("config_204.bmp", Knob());
-  // Counter digits from the green display lettering (style 3); 294 is the blank cell.
+  book.out->Bitmap("config_dot_off.bmp", Dot(false, dotBack));
+  book.out->Bitmap("config_dot_on.bmp", Dot(true, dotBack));
+  book.out->Bitmap("config_knob.bmp", Knob());
+  // Counter digits from the green display lettering (style 3); the blank is the space cell.
   const Canvas& green = book.glyphSheets.at(3);
-  for (int d = 0; d <= 9; ++d) {
-    int id = d == 9 ? 284 : 285 + d;
-    book.out->Bitmap("config_" + std::to_string(id) + ".bmp", green.Crop(16 * (16 + d), 0, 16, 24));
-  }
-  book.out->Bitmap("config_294.bmp", green.Crop(0, 0, 16, 24));
+  for (int d = 0; d <= 9; ++d) book.out->Bitmap(Numbered("config_digit", d), green.Crop(16 * (16 + d), 0, 16, 24));
+  book.out->Bitmap("config_digit_blank.bmp", green.Crop(0, 0, 16, 24));
   // Stand-ins for the preview, the same pictures the viewer falls back on.
-  book.out->Bitmap("config_278.bmp", ResizedKeyed(book.pieceSets.at(2), 60, 20));
-  book.out->Bitmap("config_283.bmp", ResizedKeyed(book.pieceSets.at(5), 60, 20));
+  book.out->Bitmap("config_own_white_pieces.bmp", ResizedKeyed(book.pieceSets.at(2), 60, 20));
+  book.out->Bitmap("config_own_black_pieces.bmp", ResizedKeyed(book.pieceSets.at(5), 60, 20));
   Canvas board(160, 120);
   board.Paste(Resized(book.boards.at(4), 96, 96), 12, 12);
   for (int y = 12; y < 108; ++y)
     for (int x = 12; x < 108; ++x) board.At(x, y) = NotKeyBlack(board.At(x, y));
-  book.out->Bitmap("config_279.bmp", board);
-  book.out->Bitmap("config_280.bmp", ResizedKeyed(book.consoles.at(2), 160, 120));
-  book.out->Bitmap("config_281.bmp", Resized(book.backdrops.at(5), 160, 120));
-  book.out->Bitmap("config_282.bmp", book.styleTiles.at(3));
+  book.out->Bitmap("config_own_board.bmp", board);
+  book.out->Bitmap("config_own_console.bmp", ResizedKeyed(book.consoles.at(2), 160, 120));
+  book.out->Bitmap("config_own_backdrop.bmp", Resized(book.backdrops.at(5), 160, 120));
+  book.out->Bitmap("config_own_console_style.bmp", book.styleTiles.at(3));
   book.out->Raw("configurator.ico", EncodeIco(ProgramIcon(*book.fonts, Rgb(30, 90, 70))));
 }
 

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <string>
 
+#include "art/resource_tables.h"
 #include "tools/artgen/art/book.h"
-#include "tools/artgen/art/catalog.h"
 #include "tools/artgen/kit/filters.h"
 #include "tools/artgen/kit/path.h"
 
@@ -214,17 +214,21 @@ StyleAccent AccentOf(int style) {
 }
 
 void GenerateConsoleStyles(ArtBook& book) {
-  for (int style = 0; style < 18; ++style) {
+  // The glyph sheet of the last style is also the one of any other style.
+  const int lastStyle = resource_catalog::kConsoleStyleCount - 1;
+  for (int style = 0; style <= lastStyle; ++style) {
     Canvas sheet = GlyphSheet(*book.fonts, style);
-    book.out->Bitmap("console_" + std::to_string(kFontIds[style]) + ".bmp", sheet);
+    book.out->Bitmap(style == lastStyle ? "font_other.bmp" : Numbered("font", style), sheet);
     book.glyphSheets.push_back(sheet);
   }
-  for (int k = 0; k < 9; ++k) {
+  // Lamps and tiles by style colour; the last colour is also that of any other style.
+  for (int k = 0; k < resource_catalog::kStyleColourCount; ++k) {
+    const bool other = k == resource_catalog::kOtherStyleColour;
     Canvas lamps = LampStrip(*book.fonts, k);
-    book.out->Bitmap("console_" + std::to_string(kLampIds[k]) + ".bmp", lamps);
+    book.out->Bitmap(other ? "result_lamps_other.bmp" : Numbered("result_lamps", k), lamps);
     book.resultLamps.push_back(lamps);
     Canvas tile = StyleTile(k);
-    book.out->Bitmap("console_" + std::to_string(kStyleTileFirst + k) + ".bmp", tile);
+    book.out->Bitmap(other ? "style_tile_other.bmp" : Numbered("style_tile", k), tile);
     book.styleTiles.push_back(tile);
   }
 }

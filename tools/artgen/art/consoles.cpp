@@ -1,13 +1,13 @@
 // The console library's panels: sixteen 800 x 600 overlays (pure black where
-// the backdrop shows), the frame overlay 178 of styles 8 and 17, and the
-// panels' 160 x 120 thumbnails.
+// the backdrop shows), the frame overlay of styles 8 and 17, and the panels'
+// 160 x 120 thumbnails.
 #include <algorithm>
 #include <cmath>
 #include <string>
 
+#include "art/resource_tables.h"
+#include "common/frame_geometry.h"
 #include "tools/artgen/art/book.h"
-#include "tools/artgen/art/catalog.h"
-#include "tools/artgen/art/console_layout.h"
 #include "tools/artgen/art/surfaces.h"
 #include "tools/artgen/kit/filters.h"
 #include "tools/artgen/kit/path.h"
@@ -16,7 +16,9 @@ namespace artgen {
 
 namespace {
 
-constexpr int W = 800, H = 600;
+using frame_geometry::ScreenRect;
+
+constexpr int W = frame_geometry::kFrameWidth, H = frame_geometry::kFrameHeight;
 
 struct ConsoleDesign {
   Look panel;
@@ -188,11 +190,11 @@ Path RoundedRect(float x, float y, float w, float h, float r) {
 }
 
 // A recessed window around a place: dark glass inside, a sunken rim outside.
-void Window(Canvas& c, const Place& p, int rim, Color trim) {
-  for (int y = p.y - rim; y < p.y + p.h + rim; ++y)
-    for (int x = p.x - rim; x < p.x + p.w + rim; ++x) {
-      int d = std::min({x - (p.x - rim), p.x + p.w + rim - 1 - x, y - (p.y - rim), p.y + p.h + rim - 1 - y});
-      bool inside = x >= p.x && x < p.x + p.w && y >= p.y && y < p.y + p.h;
+void Window(Canvas& c, const ScreenRect& p, int rim, Color trim) {
+  for (int y = p.y - rim; y < p.Bottom() + rim; ++y)
+    for (int x = p.x - rim; x < p.Right() + rim; ++x) {
+      int d = std::min({x - (p.x - rim), p.Right() + rim - 1 - x, y - (p.y - rim), p.Bottom() + rim - 1 - y});
+      bool inside = x >= p.x && x < p.Right() && y >= p.y && y < p.Bottom();
       if (inside) {
         c.At(x, y) = Rgb(10, 11, 13);
         continue;
@@ -222,8 +224,8 @@ Canvas RenderConsole(const ConsoleDesign& d, Fonts& fonts) {
   FillInto(shape, RoundedRect(541, 4, 255, 592, d.radius));
   if (d.leftColumn) FillInto(shape, RoundedRect(4, 4, 50, 592, d.radius));
   if (d.boardFrame) FillInto(shape, RoundedRect(48, 48, 504, 504, 6));
-  Mask board =
-      Fill(RoundedRect(float(kBoardArea.x), float(kBoardArea.y), float(kBoardArea.w), float(kBoardArea.h), 0), W, H);
+  const ScreenRect& area = frame_geometry::kBoardPicture;
+  Mask board = Fill(RoundedRect(float(area.x), float(area.y), float(area.width), float(area.height), 0), W, H);
   shape = Subtract(shape, board);
 
   Canvas c(W, H);
@@ -244,14 +246,16 @@ Canvas RenderConsole(const ConsoleDesign& d, Fonts& fonts) {
       if (shape.At(x, y) > 0.5f && v > 0.62f && v < 0.72f) c.At(x, y) = Mix(c.At(x, y), d.trim, 0.5f);
     }
   // Trays: felt wells with a sunken rim.
-  for (const Place& t : {kTopTray, kBottomTray}) {
-    FillLook(c, t.x, t.y, t.w, t.h, d.tray, false);
-    Bevel(c, t.x, t.y, t.w, t.h, 4, -0.7f);
+  for (const ScreenRect& t : {frame_geometry::kTopTrayArea, frame_geometry::kBottomTrayArea}) {
+    FillLook(c, t.x, t.y, t.width, t.height, d.tray, false);
+    Bevel(c, t.x, t.y, t.width, t.height, 4, -0.7f);
   }
   // Text windows, lamp sockets.
-  for (const Place& p : kTextPlaces) Window(c, p, 4, d.trim);
-  for (const Place& p : {kTopResultLamp, kBottomResultLamp}) Window(c, p, 3, d.trim);
-  for (const Place& p : {kTopTurnLamp, kBottomTurnLamp}) {
+  for (const frame_geometry::TextField& field : frame_geometry::kConsoleTextFields)
+    Window(c, frame_geometry::FieldRect(field), 4, d.trim);
+  for (const ScreenRect& p : {frame_geometry::kTopResultLamp, frame_geometry::kBottomResultLamp})
+    Window(c, p, 3, d.trim);
+  for (const ScreenRect& p : {frame_geometry::kTopTurnLamp, frame_geometry::kBottomTurnLamp}) {
     float cx = float(p.x) + 15, cy = float(p.y) + 15;
     for (int y = p.y - 5; y < p.y + 35; ++y)
       for (int x = p.x - 5; x < p.x + 35; ++x) {
@@ -292,13 +296,14 @@ Canvas FrameOverlay() {
     for (int y = y0; y <= y1; ++y) c.At(x0, y) = col, c.At(x1, y) = col;
   };
   const Color gold = Rgb(232, 190, 96), deep = Rgb(130, 92, 34);
-  for (const Place& p : kTextPlaces) {
-    bool name = p.y == kBlackName.y || p.y == kWhiteName.y;
+  for (const frame_geometry::TextField& field : frame_geometry::kConsoleTextFields) {
+    const ScreenRect p = frame_geometry::FieldRect(field);
+    bool name = p.y == frame_geometry::kBlackNameField.y || p.y == frame_geometry::kWhiteNameField.y;
     int g = name ? 1 : 0;
-    rim(p.x - 1, p.y - 1, p.x + p.w + g, p.y + p.h + g, deep);
-    rim(p.x - 2, p.y - 2, p.x + p.w + g + 1, p.y + p.h + g + 1, gold);
-    rim(p.x - 4, p.y - 4, p.x + p.w + g + 3, p.y + p.h + g + 3, deep);
-    if (name) rim(p.x, p.y, p.x + p.w, p.y + p.h, Rgb(40, 30, 14));
+    rim(p.x - 1, p.y - 1, p.Right() + g, p.Bottom() + g, deep);
+    rim(p.x - 2, p.y - 2, p.Right() + g + 1, p.Bottom() + g + 1, gold);
+    rim(p.x - 4, p.y - 4, p.Right() + g + 3, p.Bottom() + g + 3, deep);
+    if (name) rim(p.x, p.y, p.Right(), p.Bottom(), Rgb(40, 30, 14));
   }
   return c;
 }
@@ -306,17 +311,20 @@ Canvas FrameOverlay() {
 }  // namespace
 
 void GenerateConsoles(ArtBook& book) {
-  for (int index = 0; index <= 15; ++index) {
+  // Design 0 is the console of any other index; the thumbnail of the last
+  // console is also the one of any other index.
+  const int last = resource_catalog::kConsoleCount;
+  for (int index = 0; index <= last; ++index) {
     Canvas c = RenderConsole(DesignOf(index), *book.fonts);
-    int id = index == 0 ? kConsoleOtherId : kConsoleIds[index - 1];
-    book.out->Bitmap("console_" + std::to_string(id) + ".bmp", c);
+    book.out->Bitmap(index == 0 ? "console_other.bmp" : Numbered("console", index), c);
     Canvas thumb = ResizedKeyed(c, 160, 120);
-    book.out->Bitmap("console_" + std::to_string(ConsoleThumbId(index)) + ".bmp", thumb);
-    // 536 is never asked for; it repeats console 10 so that the range has no hole.
-    if (index == 10) book.out->Bitmap("console_536.bmp", thumb);
+    book.out->Bitmap(index == last ? "console_thumb_other.bmp" : Numbered("console_thumb", index), thumb);
+    // The spare thumbnail is never asked for; it repeats the first of the late
+    // ones so that the identifiers have no hole.
+    if (index == resource_catalog::kFirstLateConsoleThumb) book.out->Bitmap("console_thumb_spare.bmp", thumb);
     book.consoles[index] = c;
   }
-  book.out->Bitmap("console_" + std::to_string(kConsoleFrameOverlayId) + ".bmp", FrameOverlay());
+  book.out->Bitmap("console_overlay.bmp", FrameOverlay());
 }
 
 }  // namespace artgen

@@ -1,11 +1,11 @@
-// The picker pictures: pieces 306 (42 sets), boards 307, consoles 308,
-// backdrops 309 (8-bit) and console styles 310. Every choice is drawn under
-// its dialog's invisible button, and a Cancel label lies under Cancel.
+// The picker pictures: piece sets (42 sets), boards, consoles, backdrops
+// (8-bit) and console styles. Every choice is drawn under its dialog's
+// invisible button, and a Cancel label lies under Cancel.
 #include <algorithm>
 #include <string>
 
+#include "art/resource_tables.h"
 #include "tools/artgen/art/book.h"
-#include "tools/artgen/art/catalog.h"
 #include "tools/artgen/art/dialog_units.h"
 #include "tools/artgen/art/surfaces.h"
 #include "tools/artgen/kit/filters.h"
@@ -95,7 +95,7 @@ void PiecePicker(ArtBook& book) {
       Text(c, fonts, std::to_string(set), float(rect.x) + float(rect.w) / 2, float(rect.y + rect.h) - 2, 9, kText);
     }
   CancelButton(c, fonts, DuRect(190, 251, 40, 13));
-  book.out->Bitmap("pieces_" + std::to_string(kPiecePickerId) + ".bmp", c);
+  book.out->Bitmap("piece_picker.bmp", c);
 }
 
 // A 4 x 4 picker of 150 x 158 dialog units; swatch(i) draws choice i.
@@ -125,7 +125,7 @@ void GeneratePickers(ArtBook& book) {
     Canvas c = GridPicker(
         fonts, "Boards", cols, rows, DuRect(55, 140, 40, 14),
         [&](Canvas& pic, int i, const PixelRect& r) { Swatch(pic, Resized(book.boards.at(i), 38, 38), r, 10); });
-    book.out->Bitmap("board_" + std::to_string(kBoardPickerId) + ".bmp", c);
+    book.out->Bitmap("board_picker.bmp", c);
   }
   {
     const int cols[4] = {6, 40, 75, 110}, rows[4] = {14, 45, 77, 108};
@@ -138,7 +138,7 @@ void GeneratePickers(ArtBook& book) {
                               Text(sw, fonts, "none", 22, 20, 9, Rgb(150, 150, 150));
                             Swatch(pic, sw, r, 10);
                           });
-    book.out->Bitmap8("backdrop_" + std::to_string(kBackdropPickerId) + ".bmp", c, false);
+    book.out->Bitmap8("backdrop_picker.bmp", c, false);
   }
   {
     const int cols[4] = {6, 40, 75, 110}, rows[4] = {15, 45, 77, 109};
@@ -153,18 +153,18 @@ void GeneratePickers(ArtBook& book) {
           Swatch(pic, sw, r, 10);
         },
         overrides);
-    book.out->Bitmap("console_" + std::to_string(kConsolePickerId) + ".bmp", c);
+    book.out->Bitmap("console_picker.bmp", c);
   }
   {
     Canvas c = Panel(DuX(150), DuY(68));
     Text(c, fonts, "Console Styles", float(c.width) / 2, 18, 12, kGold, Typeface::SerifBold);
-    for (int style = 0; style < 18; ++style) {
+    for (int style = 0; style < resource_catalog::kConsoleStyleCount; ++style) {
       PixelRect r = DuRect(13 + 14 * (style % 9), style < 9 ? 15 : 33, 11, 15);
       // The letter A of the style's own glyph sheet (row 1, column 1).
       c.Paste(book.glyphSheets.at(size_t(style)).Crop(16, 24, 16, 24), r.x + (r.w - 16) / 2, r.y + (r.h - 24) / 2);
     }
     CancelButton(c, fonts, DuRect(55, 50, 40, 14));
-    book.out->Bitmap("console_" + std::to_string(kConsoleStylePickerId) + ".bmp", c);
+    book.out->Bitmap("console_style_picker.bmp", c);
   }
 }
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "art/resource_tables.h"
 #include "tools/artgen/art/book.h"
-#include "tools/artgen/art/catalog.h"
 #include "tools/artgen/art/piece_material.h"
 #include "tools/artgen/art/piece_shapes.h"
 #include "tools/artgen/kit/filters.h"
@@ -144,7 +144,7 @@ void GeneratePieces(ArtBook& book) {
   auto outlines = GlyphPieces(*book.fonts, false);
   Canvas shadows[4] = {Canvas(288, 100), Canvas(288, 100), Canvas(288, 100), Canvas(288, 100)};
 
-  for (int set = 1; set <= 42; ++set) {
+  for (int set = 1; set <= resource_catalog::kPieceSetCount; ++set) {
     SetDesign d = DesignOf(set);
     Canvas strip(288, 100);
     for (int k = 0; k < 6; ++k) {
@@ -159,15 +159,18 @@ void GeneratePieces(ArtBook& book) {
       strip.Paste(cell, 48 * k, 0);
       shadows[int(d.family)].Paste(ShadowCell(CoverageOf(cell)), 48 * k, 0);
     }
-    book.out->Bitmap("pieces_" + std::to_string(kPieceIds[set - 1]) + ".bmp", strip);
-    book.out->Bitmap("pieces_" + std::to_string(PiecePreviewId(set)) + ".bmp", ResizedKeyed(strip, 60, 20));
+    book.out->Bitmap(
+        set == resource_catalog::kPieceSetSharingOther ? "piece_set_other.bmp" : Numbered("piece_set", set), strip);
+    book.out->Bitmap(
+        set <= resource_catalog::kPiecePreviewCount ? Numbered("piece_preview", set) : "piece_preview_other.bmp",
+        ResizedKeyed(strip, 60, 20));
     book.pieceSets[set] = strip;
   }
-  // Shadow strips of the viewer, by family: 265 turned Staunton, 266 modern, 264 symbols, 263 outlines.
-  book.out->Bitmap("viewer_265.bmp", shadows[0]);
-  book.out->Bitmap("viewer_266.bmp", shadows[1]);
-  book.out->Bitmap("viewer_264.bmp", shadows[2]);
-  book.out->Bitmap("viewer_263.bmp", shadows[3]);
+  // Shadow strips of the viewer, by family: turned Staunton, modern, symbols, outlines.
+  book.out->Bitmap("viewer_shadows_turned.bmp", shadows[0]);
+  book.out->Bitmap("viewer_shadows_modern.bmp", shadows[1]);
+  book.out->Bitmap("viewer_shadows_symbols.bmp", shadows[2]);
+  book.out->Bitmap("viewer_shadows_outlines.bmp", shadows[3]);
 }
 
 }  // namespace artgen

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "art/resource_catalog.h"
 #include "tools/artgen/art/book.h"
 #include "tools/artgen/kit/noise.h"
 
@@ -111,53 +112,56 @@ Signal Tune(const std::vector<std::pair<int, float>>& melody, const std::vector<
 
 void GenerateSounds(ArtBook& book) {
   Output& out = *book.out;
-  // Settling ticks 125..127, landings 137..139, captures 130..132.
-  out.Wave("viewer_125.wav", Finish(Knock(0.07f, 2400, 70, 0.6f, 125), 0.25f));
-  out.Wave("viewer_126.wav", Finish(Knock(0.07f, 2700, 75, 0.6f, 126), 0.25f));
-  out.Wave("viewer_127.wav", Finish(Knock(0.07f, 2150, 65, 0.6f, 127), 0.25f));
-  out.Wave("viewer_137.wav", Finish(Knock(0.12f, 900, 45, 0.35f, 137), 0.6f));
-  out.Wave("viewer_138.wav", Finish(Knock(0.12f, 1020, 48, 0.35f, 138), 0.6f));
-  out.Wave("viewer_139.wav", Finish(Knock(0.12f, 820, 42, 0.35f, 139), 0.6f));
+  // Settling ticks, landings and captures, three of each; each knock's noise
+  // is seeded with its sound's identifier.
+  out.Wave("viewer_settle_1.wav", Finish(Knock(0.07f, 2400, 70, 0.6f, IDW_SETTLE_1), 0.25f));
+  out.Wave("viewer_settle_2.wav", Finish(Knock(0.07f, 2700, 75, 0.6f, IDW_SETTLE_2), 0.25f));
+  out.Wave("viewer_settle_3.wav", Finish(Knock(0.07f, 2150, 65, 0.6f, IDW_SETTLE_3), 0.25f));
+  out.Wave("viewer_landing_1.wav", Finish(Knock(0.12f, 900, 45, 0.35f, IDW_LANDING_1), 0.6f));
+  out.Wave("viewer_landing_2.wav", Finish(Knock(0.12f, 1020, 48, 0.35f, IDW_LANDING_2), 0.6f));
+  out.Wave("viewer_landing_3.wav", Finish(Knock(0.12f, 820, 42, 0.35f, IDW_LANDING_3), 0.6f));
+  const uint32_t kCaptureEchoSeed = 140;
   for (int k = 0; k < 3; ++k) {
-    Signal a = Knock(0.28f, 420 + 40 * float(k), 20, 0.2f, 130 + uint32_t(k));
-    Signal b = Knock(0.28f, 600 + 30 * float(k), 26, 0.3f, 140 + uint32_t(k));
+    Signal a = Knock(0.28f, 420 + 40 * float(k), 20, 0.2f, IDW_CAPTURE_1 + uint32_t(k));
+    Signal b = Knock(0.28f, 600 + 30 * float(k), 26, 0.3f, kCaptureEchoSeed + uint32_t(k));
     for (size_t i = 0; i < a.size(); ++i) a[i] += (i >= 1100 ? b[i - 1100] * 0.7f : 0.0f);
-    out.Wave("viewer_" + std::to_string(130 + k) + ".wav", Finish(a, 0.8f));
+    out.Wave("viewer_capture_" + std::to_string(1 + k) + ".wav", Finish(a, 0.8f));
   }
-  // Check chimes 133..135.
+  // Check chimes, three of them.
   const float chime[3] = {Midi(81), Midi(84), Midi(79)};
   for (int k = 0; k < 3; ++k) {
     Signal s = Silence(0.9f);
     Bell(s, 0, chime[k], 0.85f, 0.5f);
     Bell(s, 0.09f, chime[k] * 1.5f, 0.75f, 0.3f);
-    out.Wave("viewer_" + std::to_string(133 + k) + ".wav", Finish(s, 0.55f));
+    out.Wave("viewer_check_" + std::to_string(1 + k) + ".wav", Finish(s, 0.55f));
   }
-  // Castling 147: two knocks, king then rook.
+  // Castling: two knocks, king then rook.
   {
     Signal s = Silence(0.34f);
     Signal a = Knock(0.14f, 900, 45, 0.35f, 471), b = Knock(0.14f, 760, 45, 0.35f, 472);
     for (size_t i = 0; i < a.size(); ++i) s[i] += a[i], s[i + 3800] += b[i] * 0.9f;
-    out.Wave("viewer_147.wav", Finish(s, 0.6f));
+    out.Wave("viewer_castling.wav", Finish(s, 0.6f));
   }
   // Results: White's win rises, Black's falls, a draw stays level.
-  out.Wave("viewer_140.wav", Finish(Motif({60, 64, 67, 72, 76}, 0.12f, 0.6f, 0.7f), 0.6f));
-  out.Wave("viewer_129.wav", Finish(Motif({76, 72, 67, 64, 60}, 0.12f, 0.6f, 0.7f), 0.6f));
-  out.Wave("viewer_136.wav", Finish(Motif({67, 72, 67, 72}, 0.16f, 0.5f, 0.6f), 0.6f));
-  // Intro tunes 145 and 146, about four seconds.
-  out.Wave("viewer_145.wav",
+  out.Wave("viewer_white_wins.wav", Finish(Motif({60, 64, 67, 72, 76}, 0.12f, 0.6f, 0.7f), 0.6f));
+  out.Wave("viewer_black_wins.wav", Finish(Motif({76, 72, 67, 64, 60}, 0.12f, 0.6f, 0.7f), 0.6f));
+  out.Wave("viewer_drawn.wav", Finish(Motif({67, 72, 67, 72}, 0.16f, 0.5f, 0.6f), 0.6f));
+  // Intro tunes, the usual one and the rare one, about four seconds.
+  out.Wave("viewer_intro.wav",
            Finish(Tune({{67, 1}, {72, 1}, {76, 1}, {79, 2}, {76, 1}, {77, 1}, {74, 1}, {79, 2}, {72, 3}},
                        {{48, 4}, {53, 4}, {43, 2}, {48, 3}}, 0.25f),
                   0.6f));
-  out.Wave("viewer_146.wav", Finish(Tune({{69, 1}, {72, 1}, {76, 2}, {74, 1}, {72, 1}, {71, 1}, {72, 1}, {69, 4}},
-                                         {{45, 4}, {41, 4}, {45, 4}}, 0.27f),
-                                    0.6f));
+  out.Wave("viewer_intro_rare.wav",
+           Finish(Tune({{69, 1}, {72, 1}, {76, 2}, {74, 1}, {72, 1}, {71, 1}, {72, 1}, {69, 4}},
+                       {{45, 4}, {41, 4}, {45, 4}}, 0.27f),
+                  0.6f));
   // The configurator: a light click, and a soft two-note close.
-  out.Wave("config_140.wav", Finish(Knock(0.05f, 3200, 90, 0.7f, 901), 0.35f));
+  out.Wave("config_click.wav", Finish(Knock(0.05f, 3200, 90, 0.7f, 901), 0.35f));
   {
     Signal s = Silence(0.3f);
     Note(s, 0, Midi(79), 0.2f, 0.5f);
     Note(s, 0.07f, Midi(74), 0.22f, 0.5f);
-    out.Wave("config_147.wav", Finish(s, 0.4f));
+    out.Wave("config_close.wav", Finish(s, 0.4f));
   }
 }
 

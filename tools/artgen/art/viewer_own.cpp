@@ -1,7 +1,7 @@
-// The viewer's own pictures that no library holds: the black layer 152, the
-// square-highlight frames 159, the turn lamps 204 and the program icon. (Its
-// stand-in pieces, board, backdrop, console, font and lamps are the library
-// pictures 119, 124, 157, 190, 203, 161 and 225 themselves.)
+// The viewer's own pictures that no library holds: the black layer, the
+// square-highlight frames, the turn lamps and the program icon. (Its
+// stand-in pieces, board, backdrop, console, font and lamps are library
+// pictures themselves: see art/viewer_art.rc.)
 #include <algorithm>
 #include <cmath>
 
@@ -95,17 +95,17 @@ std::vector<std::pair<Canvas, Mask>> ProgramIcon(Fonts& fonts, Color tile) {
 }
 
 void GenerateViewerOwn(ArtBook& book) {
-  book.out->Bitmap("viewer_152.bmp", Canvas(800, 600));
+  book.out->Bitmap("viewer_blank.bmp", Canvas(800, 600));
   Canvas frames(450, 100);
   for (int k = 0; k < 9; ++k) {
     frames.Paste(HighlightFrame(k, false), 50 * k, 0);
     frames.Paste(HighlightFrame(k, true), 50 * k, 50);
   }
-  book.out->Bitmap("viewer_159.bmp", frames);
+  book.out->Bitmap("viewer_highlights.bmp", frames);
   Canvas lamps(60, 30);
   lamps.Paste(TurnLamp(true), 0, 0);
   lamps.Paste(TurnLamp(false), 30, 0);
-  book.out->Bitmap("viewer_204.bmp", lamps);
+  book.out->Bitmap("viewer_turn_lamps.bmp", lamps);
   book.out->Raw("viewer.ico", EncodeIco(ProgramIcon(*book.fonts, Rgb(40, 60, 110))));
 }
 

@@ -1,5 +1,5 @@
 // Frame pacing on SDL's performance counter.
-#include "platform/src/present_pacing.h"
+#include "platform/src/frame_pacer.h"
 
 #include <SDL.h>
 

@@ -1,5 +1,5 @@
 // Present pacing: the schedule, and on Windows its clock and sleep.
-#include "viewer/frame/present_pacing.h"
+#include "viewer/frame/present_schedule.h"
 
 #include "platform/win32.h"
 
