@@ -96,6 +96,14 @@ TEST(CheckToolTest, RandomLegalGamesWithPinnedPiecesAgree) {
                    DataFile("pgn/random-legal-games-with-pins.expected.tsv"));
 }
 
+// Games from Chess960 starts (X-FEN and Shredder-FEN rights, every kind of
+// castling) and from set-up positions (Black first, en passant squares, three
+// queens, no plies, long algebraic and from-to moves, move numbers without
+// periods), as chessops plays them (tools/fen_cases/make_setup_games.mjs).
+TEST(CheckToolTest, SetUpAndChess960GamesAgree) {
+  ExpectSameBoards(DataFile("pgn/setup-and-chess960-games.pgn"), DataFile("pgn/setup-and-chess960-games.expected.tsv"));
+}
+
 class CheckToolFileTest : public ScratchFolderTest {};
 
 TEST_F(CheckToolFileTest, AFailingPlyGivesAnErrorLineAndTheCheckGoesOn) {
@@ -109,6 +117,35 @@ TEST_F(CheckToolFileTest, AFailingPlyGivesAnErrorLineAndTheCheckGoesOn) {
   EXPECT_EQ(run.summary.rfind("2 games, 1 errors, 3 plies, ", 0), 0u) << run.summary;
   EXPECT_FALSE(std::filesystem::exists("lastgameplayed.txt"));
   EXPECT_FALSE(std::filesystem::exists("Tarnwicket.rsm"));
+}
+
+TEST_F(CheckToolFileTest, OtherVariantsAndImpossiblePositionsAreRefusedAtTheirFirstPly) {
+  WriteWholeFile("games.pgn",
+                 "[Variant \"Atomic\"]\n\n1. e4 e5 *\n\n"
+                 "[Variant \"King of the Hill\"]\n\n1. e4 *\n\n"
+                 "[FEN \"4k3/8/8/8/8/8/8/3KK3 w - - 0 1\"]\n\n1. Kc2 *\n\n"
+                 "[FEN \"4k3/8/8/8/8/8/8 w - - 0 1\"]\n\n1. Kc2 *\n\n"
+                 "[FEN \"4k3/8/8/8/8/8/4R3/4K3 w - - 0 1\"]\n\n1. Kd1 *\n\n"
+                 "[Variant \"chess-960\"]\n[FEN \"4k3/8/8/8/8/8/8/4K2R w K - 0 1\"]\n\n1. O-O *\n");
+  const CheckRun run = RunCheck("games.pgn");
+  ASSERT_EQ(run.lines.size(), 6u);
+  EXPECT_EQ(run.lines[0][3], "Can't show this game: it follows the rules of Atomic");
+  EXPECT_EQ(run.lines[1][3], "Can't show this game: it follows the rules of King of the Hill");
+  EXPECT_EQ(run.lines[2][3], "Can't show this game: its FEN tag is not a legal position (more than one White king)");
+  EXPECT_EQ(run.lines[3][3], "Can't show this game: its FEN tag is not a legal position (not 8 ranks of 8 squares)");
+  EXPECT_EQ(run.lines[4][3],
+            "Can't show this game: its FEN tag is not a legal position (the side not to move is in check)");
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(run.lines[i][2], "1") << i;
+  EXPECT_EQ(run.lines[5][1], "1");
+  EXPECT_EQ(run.lines[5][2].substr(56), ".....rk.");
+}
+
+TEST_F(CheckToolFileTest, NullMovesPassTheTurn) {
+  WriteWholeFile("games.pgn", "1. e4 -- 2. d4 e5 3. Z0 exd4 *\n");
+  const CheckRun run = RunCheck("games.pgn");
+  ASSERT_EQ(run.lines.size(), 1u);
+  EXPECT_EQ(run.lines[0][1], "6");
+  EXPECT_EQ(run.lines[0][2], "RNBQKBNRPPPP.PPP...................Pp...........ppp..ppprnbqkbnr");
 }
 
 TEST_F(CheckToolFileTest, AFileThatCannotBeReadExitsWithTwo) {

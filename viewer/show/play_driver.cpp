@@ -39,7 +39,7 @@ void ViewerApp::OnKeyDown(WPARAM virtualKey, LPARAM /*keyData*/) {
       PostMessageA(appWindow, WM_CLOSE, 0, 0);
       break;
     case VK_LEFT:
-      if (playing && afterIntro && (chess_.moveNumber() != 0 || chess_.sideToMove() != 0)) TakeBackPly();
+      if (playing && afterIntro && chess_.PliesBeforeShown() >= 0) TakeBackPly();
       break;
     case VK_RIGHT:
       if (playing && afterIntro) {
@@ -79,7 +79,8 @@ void ViewerApp::NewGame(int16_t sameGame) {
   }
   ticker_.SkipEmptyFirstLines();
   chess_.StartGame(games_.gameStart());
-  scene_.lampSide = 1;
+  // The lamp of the side whose ply comes first.
+  scene_.lampSide = chess_.FirstMover() == ChessState::kWhite ? 1 : 0;
   play_.endWaitCount = 0;
   play_.plyWaitCount = 0;
   DrawNamesAndNumbers();
@@ -104,6 +105,8 @@ void ViewerApp::RestartScene() {
   scene_.animFrame = 0;
   scene_.settleCount = 0;
   scene_.checkCount = 0;
+  scene_.rookSlideWaits = false;
+  scene_.standingShown = false;
 }
 
 // With random layouts on, a stored look replaces the art settings.
@@ -134,14 +137,23 @@ void ViewerApp::BeginPlyScene() {
   scene_.glowPhase = 8;
   scene_.glowState = 20;
   scene_.checkCount = 0;
+  scene_.rookSlideWaits = false;
+  scene_.standingShown = false;
   play_.plyWaitCount = static_cast<int16_t>(options_.openingWait + 1);
 }
 
 void ViewerApp::StartSlide(const PlyOutcome& outcome) {
   scene_.lampSide = outcome.side == ChessState::kWhite ? 1 : 0;
   scene_.settleCount = 0;
-  scene_.animFrame = options_.animate == 1 ? 1 : -1;
+  // A null move has nothing to slide: it lands at the next frame.
+  scene_.animFrame = options_.animate == 1 && !outcome.nullMove ? 1 : -1;
   scene_.plyAnimation = outcome.animation;
+  if (outcome.secondSlide && scene_.animFrame > 0) {
+    scene_.rookSlideWaits = true;
+    scene_.rookSlide = outcome.rookAnimation;
+    scene_.standingShown = true;
+    scene_.standing = outcome.rookAnimation;
+  }
 }
 
 void ViewerApp::AdvancePly() {

@@ -54,11 +54,30 @@ void ViewerApp::StepSlide() {
     ++scene_.animFrame;
     arrived = SlideArrives(scene_.plyAnimation);
   }
-  if (scene_.animFrame > play_.moveFrames || arrived || scene_.animFrame < 0) LandPly();
+  if (scene_.animFrame > play_.moveFrames || arrived || scene_.animFrame < 0) {
+    if (scene_.rookSlideWaits && scene_.animFrame > 0) {
+      StartRookSlide();
+    } else {
+      LandPly();
+    }
+  }
+}
+
+// The king of a Chess960 castling has arrived: it stays there, and the rook slides.
+void ViewerApp::StartRookSlide() {
+  scene_.standing = scene_.plyAnimation;
+  scene_.standing.fromX = scene_.plyAnimation.toX;
+  scene_.standing.fromY = scene_.plyAnimation.toY;
+  scene_.plyAnimation = scene_.rookSlide;
+  scene_.rookSlideWaits = false;
+  scene_.animFrame = 1;
+  scene_.lift = 0;
 }
 
 void ViewerApp::LandPly() {
   scene_.animFrame = 0;
+  scene_.rookSlideWaits = false;
+  scene_.standingShown = false;
   const TrayChanges fed = chess_.LandPendingSquares();
   DrawTrays(fed);
   if (fed.Any()) {
@@ -163,6 +182,11 @@ void ViewerApp::DrawMovingPiece(LPDIRECTDRAWSURFACE target) {
 
   const int kind = a.pieceKind;
   const bool white = chess_.whiteShown() == 1;
+  if (scene_.standingShown) {
+    const PlyAnimation& s = scene_.standing;
+    Blit(white ? surfaces_.whitePieces[s.pieceKind] : surfaces_.blackPieces[s.pieceKind], 0, 0, kSpriteWidth,
+         kSpriteHeight, target, Truncated(s.fromX), Truncated(s.fromY), 0, 1);
+  }
   const int16_t x = Truncated(a.fromX);
   const int16_t y = Truncated(a.fromY);
   Blit(white ? surfaces_.whiteShadows[kind] : surfaces_.blackShadows[kind], 0, 0, kSpriteWidth, kSpriteHeight, target,

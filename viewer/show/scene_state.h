@@ -23,6 +23,14 @@ struct SceneState {
   int16_t resultCount = 0;
   int16_t resultSoundDone = 0;
   int16_t introMusicStarted = 0;
+  // A Chess960 castling slides the king, then the rook: the rook's slide
+  // waits for the king's to end.
+  bool rookSlideWaits = false;
+  PlyAnimation rookSlide;
+  // A piece shown at rest while the other one of a castling slides: the
+  // rook before its turn, the king after its slide.
+  bool standingShown = false;
+  PlyAnimation standing;  // its kind and its place (fromX, fromY)
 };
 
 // The frame rate, counted over the intro's seconds.

@@ -23,6 +23,8 @@ void ViewerApp::TakeBackPly() {
   } else {
     scene_.animFrame = 1;
   }
+  // A null move taken back has nothing to slide.
+  if (outcome.nullMove) scene_.animFrame = -1;
   scene_.plyAnimation = outcome.animation;
   DrawTray(ChessState::kWhite);
   DrawTray(ChessState::kBlack);

@@ -97,6 +97,7 @@ class ViewerApp : public DirectDrawApplication {
 
   // Frame steps, in frame order.
   void StepSlide();
+  void StartRookSlide();
   void LandPly();
   void StepSettling();
   void StepCheckSound();
