@@ -15,17 +15,21 @@ int main(int argc, char** argv) {
   }
   const auto start = std::chrono::steady_clock::now();
   GameChecker checker;
-  if (!checker.Index(argv[1])) {
-    std::fprintf(stderr, "TarnwicketCheck: cannot read %s\n", argv[1]);
-    return 2;
-  }
   static char outputBuffer[1 << 16];
   std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
-  const int games = checker.GameCount();
-  for (int number = 1; number <= games; ++number) {
-    const std::string line = checker.PlayGame(number);
-    std::fputs(line.c_str(), stdout);
-    std::fputc('\n', stdout);
+  // One pass over the file: each game is played as soon as it is read.
+  int games = 0;
+  try {
+    if (!checker.Open(argv[1])) throw FatalError("cannot read");
+    while (checker.LoadNextGame()) {
+      const std::string line = checker.PlayLoadedGame();
+      std::fputs(line.c_str(), stdout);
+      std::fputc('\n', stdout);
+      ++games;
+    }
+  } catch (const FatalError&) {
+    std::fprintf(stderr, "TarnwicketCheck: cannot read %s\n", argv[1]);
+    return 2;
   }
   std::fflush(stdout);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

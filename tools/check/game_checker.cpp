@@ -6,15 +6,28 @@
 
 GameChecker::GameChecker() { games_.KeepRecords(false); }
 
-bool GameChecker::Index(const char* fileName) {
-  games_.SetFileName(fileName);
-  // A folder or an unreadable file opens on some systems; read one byte to know.
+namespace {
+
+// A folder or an unreadable file opens on some systems; read one byte to know.
+bool IsReadable(const char* fileName) {
   std::FILE* probe = std::fopen(fileName, "rb");
   if (probe == nullptr) return false;
   std::fgetc(probe);
   const bool readable = std::ferror(probe) == 0;
   std::fclose(probe);
-  if (!readable) return false;
+  return readable;
+}
+
+}  // namespace
+
+bool GameChecker::Open(const char* fileName) {
+  games_.SetFileName(fileName);
+  return IsReadable(fileName) && games_.OpenForReading();
+}
+
+bool GameChecker::Index(const char* fileName) {
+  games_.SetFileName(fileName);
+  if (!IsReadable(fileName)) return false;
   try {
     games_.CountGames();
     games_.IndexPlies();
@@ -36,6 +49,12 @@ void GameChecker::FinishGame() {
 
 std::string GameChecker::PlayGame(int number) {
   StartGame(number);
+  return PlayLoadedGame();
+}
+
+std::string GameChecker::PlayLoadedGame() {
+  chess_.StartGame(games_.gameStart());
+  const int number = games_.currentGame();
   int pliesResolved = 0;
   char line[600];
   try {

@@ -14,12 +14,20 @@ class GameChecker {
 
   // Opens and indexes the file; false when it cannot be read.
   bool Index(const char* fileName);
+  // Opens the file to play its games in one pass (LoadNextGame,
+  // PlayLoadedGame); false when it cannot be read.
+  bool Open(const char* fileName);
+  // The next game of the file; false when none is left. Raises "No game in"
+  // when the file holds none.
+  bool LoadNextGame() { return games_.LoadNextGame(); }
   int GameCount() const { return games_.lastGameIndex() + 1; }
 
   // Loads game `number` (1-based) and plays it to its end. Returns its line,
   // without the line end: "N<TAB>P<TAB>BOARD<TAB>RESULT", or
   // "N<TAB>ERROR<TAB>K<TAB>MESSAGE" when ply K raised a FatalError.
   std::string PlayGame(int number);
+  // Plays the game loaded last to its end; its line, as PlayGame's.
+  std::string PlayLoadedGame();
 
   const GameIndex& games() const { return games_; }
   const ChessState& chess() const { return chess_; }

@@ -20,7 +20,7 @@ ChessState::ChessState() {
 
 void ChessState::ResetBoard() {
   std::memcpy(board_, kStartingPosition, sizeof board_);
-  std::memset(pendingSquares_, 0, sizeof pendingSquares_);
+  ClearPending();
   std::memcpy(squareMarks_, kBaseSquareMarks, sizeof squareMarks_);
   moveNumber_ = 0;
   gameState_ = kPlaying;
@@ -60,15 +60,28 @@ void ChessState::StartGame(const GameStart& start) {
 
 void ChessState::SetBoard(const Board& position) { std::memcpy(board_, position, sizeof board_); }
 
-void ChessState::ClearPlySquares() {
+void ChessState::ClearPending() {
   std::memset(pendingSquares_, 0, sizeof pendingSquares_);
+  pendingMask_ = 0;
+}
+
+void ChessState::RecountPending() {
+  pendingMask_ = 0;
+  for (int square = 0; square < 64; ++square) {
+    if (pendingSquares_[square] != 0) pendingMask_ |= uint64_t{1} << square;
+  }
+}
+
+void ChessState::ClearPlySquares() {
+  ClearPending();
   std::memcpy(squareMarks_, kBaseSquareMarks, sizeof squareMarks_);
 }
 
 TrayChanges ChessState::ApplyPendingSquares() {
   TrayChanges changes;
-  for (int square = 0; square < 64; ++square) {
-    if (pendingSquares_[square] == 0) continue;
+  // The changed squares in square order.
+  for (uint64_t left = pendingMask_; left != 0; left &= left - 1) {
+    const int square = __builtin_ctzll(left);
     if (noTrayFeed_ == 0 && board_[square] != kBlankSquare) changes.Add(FeedTray(board_[square]));
     board_[square] = pendingSquares_[square];
   }

@@ -137,9 +137,19 @@ class ChessState {
   void FinishPly(int originRow, int originColumn, int destinationRow, int destinationColumn, bool castling);
   GameResult Result() const;
 
+  // Sets a square's pending byte.
+  void SetPending(int square, unsigned char letter) {
+    pendingSquares_[square] = letter;
+    pendingMask_ |= uint64_t{1} << square;
+  }
+  void ClearPending();
+  // The mask of pendingSquares_ read back from its bytes.
+  void RecountPending();
+
   // Board state.
   Board board_;
   Board pendingSquares_;  // 0 = unchanged by the current ply
+  uint64_t pendingMask_ = 0;  // bit s: pendingSquares_[s] is set
   Board squareMarks_;
 
   // The current ply: normalised (the resolver's working buffer), and as written.

@@ -41,7 +41,7 @@ PlyOutcome ChessState::AdvancePly(const PlyLists& plies) {
   if (pendingApplied_ == 0) outcome.trayChanges = ApplyPendingSquares();
   noTrayFeed_ = 0;
   pendingApplied_ = 0;
-  std::memset(pendingSquares_, 0, sizeof pendingSquares_);
+  ClearPending();
   if (sideToMove_ == kWhite) {
     PlayWhitePly(plies, outcome);
   } else {
@@ -78,7 +78,7 @@ void ChessState::PlayFetchedPly(int16_t side, PlyOutcome& outcome) {
   NormalisePlyText(plyText_);
   outcome.side = side;
   outcome.moveNumber = moveNumber_;
-  std::memcpy(outcome.move, plyDisplayText_, sizeof outcome.move);
+  outcome.move = plyDisplayText_;
   outcome.result = Result();
   if (gameState_ != kPlaying) return;
   whiteShown_ = side == kWhite ? 1 : 0;
@@ -86,7 +86,6 @@ void ChessState::PlayFetchedPly(int16_t side, PlyOutcome& outcome) {
   if (nullMove_) std::strcpy(plyDisplayText_, "--");
   outcome.resolved = true;
   outcome.nullMove = nullMove_;
-  std::memcpy(outcome.move, plyDisplayText_, sizeof outcome.move);
   outcome.secondSlide = hasSecondSlide_;
   outcome.rookAnimation = secondSlide_;
   outcome.from = lastSource_;
@@ -138,11 +137,12 @@ PlyOutcome ChessState::TakeBackPly(const PlyLists& plies) {
   // The shown ply's piece is lifted off its origin; it lands there again.
   const int origin = takeBackSource_.row * 8 + takeBackSource_.column;
   if (origin >= 0 && origin < 64) {
-    pendingSquares_[origin] = board_[origin];
+    SetPending(origin, board_[origin]);
     board_[origin] = kBlankSquare;
   }
   if (before == 0) {
     std::memcpy(pendingSquares_, StartPosition(), sizeof pendingSquares_);
+    RecountPending();
     // Flipped below: the first mover's piece slides back.
     whiteShown_ = FirstMover() == kWhite ? 0 : 1;
   }
@@ -179,7 +179,7 @@ PlyOutcome ChessState::TakeBackPly(const PlyLists& plies) {
   outcome.pliesReplayed = before;
   outcome.side = whiteShown_ == 1 ? kWhite : kBlack;
   outcome.moveNumber = moveNumber_;
-  std::memcpy(outcome.move, plyDisplayText_, sizeof outcome.move);
+  outcome.move = plyDisplayText_;
   outcome.from = takeBackDestination_;
   outcome.to = takeBackSource_;
   outcome.animation = plyAnimation_;

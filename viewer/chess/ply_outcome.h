@@ -37,7 +37,9 @@ struct PlyOutcome {
 
   int16_t side = 0;        // the mover: ChessState::kWhite or kBlack
   int16_t moveNumber = 0;  // full-move number of the ply
-  char move[100] = "";     // the ply as written, as the console shows it
+  // The ply as written, as the console shows it (the chess state's text,
+  // good until its next ply).
+  const char* move = "";
   SquareRef from;          // the moving piece's origin (the king's, for castling)
   SquareRef to;            // its destination
   bool capture = false;    // the ply was written with 'x'

@@ -29,6 +29,9 @@ const Offset kKnightJumps[] = {{-1, -2}, {-2, -1}, {-1, 2}, {-2, 1}, {1, -2}, {2
 const Offset kKingSteps[] = {{0, -1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {1, 1}, {1, 0}, {1, -1}};
 
 inline bool IsFile(char c) { return c >= 'a' && c <= 'h'; }
+inline bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
+// R N B Q K: the letters of a piece move.
+inline bool IsPieceLetter(char c) { return c == 'R' || c == 'N' || c == 'B' || c == 'Q' || c == 'K'; }
 inline bool IsRank(char c) { return c >= '1' && c <= '8'; }
 inline int Sign(int value) { return (value > 0) - (value < 0); }
 
@@ -130,8 +133,9 @@ void ChessState::ResolvePly(int16_t side) {
   nullMove_ = false;
   hasSecondSlide_ = false;
   // The other notations of real files name both squares, or no move.
+  // (Both squares take four characters; a null move two.)
   CoordinateMove coordinates;
-  if (ReadCoordinateMove(text, coordinates)) {
+  if ((length >= 4 || (length == 2 && !IsFile(text[0]))) && ReadCoordinateMove(text, coordinates)) {
     ResolveCoordinateMove(side, coordinates);
     return;
   }
@@ -140,8 +144,8 @@ void ChessState::ResolvePly(int16_t side) {
 
   // Promotion suffix: e8=Q, e8Q, ed8=Q, and e8=q as some files write it.
   const bool lowercasePromotion =
-      length > 1 && std::strchr("qrbn", text[length - 1]) != nullptr && text[length - 2] == '=';
-  if (length > 0 && (std::isupper(static_cast<unsigned char>(text[length - 1])) || lowercasePromotion) &&
+      length > 1 && text[length - 2] == '=' && std::memchr("qrbn", text[length - 1], 4) != nullptr;
+  if (length > 0 && (IsUpper(text[length - 1]) || lowercasePromotion) &&
       IsFile(text[0])) {
     promotion = text[--length];
     text[length] = '\0';
@@ -166,7 +170,7 @@ void ChessState::ResolvePly(int16_t side) {
     length = 3;
   }
   // Two-character disambiguation: Qh4e1 names the square the piece stands on.
-  if (length == 5 && std::strchr("RNBQK", text[0]) != nullptr && IsFile(text[1]) && IsRank(text[2]) &&
+  if (length == 5 && IsPieceLetter(text[0]) && IsFile(text[1]) && IsRank(text[2]) &&
       IsFile(text[3]) && IsRank(text[4])) {
     fileHint = text[1] - 'a';
     rankHint = '8' - text[2];
@@ -176,11 +180,12 @@ void ChessState::ResolvePly(int16_t side) {
   }
   // Only a queen, rook, bishop or knight can be promoted to, whatever case
   // the letter was written in.
-  promotion = static_cast<char>(std::toupper(static_cast<unsigned char>(promotion)));
-  if (promotion != 0 && std::strchr("QRBN", promotion) == nullptr) RaiseUnknownPiece(side, text);
+  if (promotion >= 'a' && promotion <= 'z') promotion = static_cast<char>(promotion - 'a' + 'A');
+  if (promotion != 0 && (!IsPieceLetter(promotion) || promotion == 'K')) RaiseUnknownPiece(side, text);
 
-  const bool kingSide = std::strcmp(text, "O-O") == 0 || std::strcmp(text, "0-0") == 0;
-  const bool queenSide = std::strcmp(text, "O-O-O") == 0 || std::strcmp(text, "0-0-0") == 0;
+  const bool castles = text[0] == 'O' || text[0] == '0';
+  const bool kingSide = castles && (std::strcmp(text, "O-O") == 0 || std::strcmp(text, "0-0") == 0);
+  const bool queenSide = castles && (std::strcmp(text, "O-O-O") == 0 || std::strcmp(text, "0-0-0") == 0);
   int originRow = 0, originColumn = 0, destinationRow = 0, destinationColumn = 0;
 
   if (kingSide || queenSide) {
@@ -205,9 +210,9 @@ void ChessState::ResolvePly(int16_t side) {
         // En passant: the passed pawn leaves at once, without a tray.
         board_[SquareAt(destinationRow + towardOrigin, destinationColumn)] = kBlankSquare;
       }
-      pendingSquares_[destination] = arriving;
+      SetPending(destination, arriving);
     } else {
-      pendingSquares_[destination] = arriving;
+      SetPending(destination, arriving);
       const int lastRow = side == kWhite ? 7 : 1;
       bool found = false;
       for (int row = destinationRow + towardOrigin; OnBoard(row, 0) && row != lastRow + towardOrigin;
@@ -225,7 +230,7 @@ void ChessState::ResolvePly(int16_t side) {
   } else if (length == 3) {
     // Piece move "Xfd".
     const char piece = text[0];
-    if (std::strchr("RNBQK", piece) == nullptr || !IsFile(text[1]) || !IsRank(text[2])) {
+    if (!IsPieceLetter(piece) || !IsFile(text[1]) || !IsRank(text[2])) {
       RaiseUnknownPiece(side, text);
     }
     destinationColumn = text[1] - 'a';
@@ -293,7 +298,7 @@ void ChessState::ResolvePly(int16_t side) {
     }
     originRow = origin / 8;
     originColumn = origin % 8;
-    pendingSquares_[destination] = own;
+    SetPending(destination, own);
     board_[origin] = kBlankSquare;
   } else {
     RaiseLength(side, text);
@@ -309,7 +314,10 @@ void ChessState::FinishPly(int originRow, int originColumn, int destinationRow, 
   }
   const int16_t kind = plyAnimation_.pieceKind;
   plyAnimation_ = SlideBetween(originRow, originColumn, destinationRow, destinationColumn, kind, speedSetting_);
-  UpdateCastlingRights(castlingRights_, SquareAt(originRow, originColumn), SquareAt(destinationRow, destinationColumn));
+  // Only Chess960 castling looks at the rights.
+  if (start_.chess960) {
+    UpdateCastlingRights(castlingRights_, SquareAt(originRow, originColumn), SquareAt(destinationRow, destinationColumn));
+  }
 
   lastDestination_.column = static_cast<int16_t>(destinationColumn);
   lastDestination_.row = static_cast<int16_t>(destinationRow);
@@ -339,8 +347,8 @@ void ChessState::ResolveCastling(int16_t side, int wing) {
     squares.rookTo = static_cast<int8_t>(SquareAt(backRow, kingSide ? 5 : 3));
   }
   board_[squares.kingFrom] = board_[squares.rookFrom] = kBlankSquare;
-  pendingSquares_[squares.kingTo] = SideLetter('K', side);
-  pendingSquares_[squares.rookTo] = SideLetter('R', side);
+  SetPending(squares.kingTo, SideLetter('K', side));
+  SetPending(squares.rookTo, SideLetter('R', side));
   for (int square : {squares.kingFrom, squares.kingTo, squares.rookFrom, squares.rookTo}) {
     squareMarks_[square] = kTouchedMark;
   }
@@ -352,7 +360,7 @@ void ChessState::ResolveCastling(int16_t side, int wing) {
   const int to = kingMoves || !start_.chess960 ? squares.kingTo : squares.rookTo;
   plyAnimation_.pieceKind = from == squares.kingFrom ? kKing : kRook;
   FinishPly(from / 8, from % 8, to / 8, to % 8, true);
-  UpdateCastlingRights(castlingRights_, squares.rookFrom, squares.rookTo);
+  if (start_.chess960) UpdateCastlingRights(castlingRights_, squares.rookFrom, squares.rookTo);
   if (start_.chess960 && kingMoves && squares.rookFrom != squares.rookTo) {
     hasSecondSlide_ = true;
     secondSlide_ = SlideBetween(squares.rookFrom / 8, squares.rookFrom % 8, squares.rookTo / 8, squares.rookTo % 8,
@@ -398,7 +406,7 @@ void ChessState::ResolveCoordinateMove(int16_t side, const CoordinateMove& move)
     }
     if (move.promotion != 0) arriving = SideLetter(move.promotion, side);
   }
-  pendingSquares_[move.to] = arriving;
+  SetPending(move.to, arriving);
   board_[move.from] = kBlankSquare;
   FinishPly(fromRow, fromColumn, toRow, toColumn, false);
 }

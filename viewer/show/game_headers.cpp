@@ -33,9 +33,9 @@ bool ReadInt16(std::FILE* file, int16_t& value) {
 
 }  // namespace
 
-void GameIndex::ReadHeaders() {
+int GameIndex::ReadHeaders() {
   std::memset(headerLines_, 0, sizeof headerLines_);
-  gameFile_.ReadTagSection(headerLines_, kHeaderLineCount);
+  const int tags = gameFile_.ReadTagSection(headerLines_, kHeaderLineCount);
   gameStart_ = ReadGameStart(gameFile_.FenTag(), gameFile_.VariantTag());
 
   if (keepRecords_) {
@@ -72,6 +72,7 @@ void GameIndex::ReadHeaders() {
       std::fclose(resume);
     }
   }
+  return tags;
 }
 
 void GameIndex::ReadResumeFile() {

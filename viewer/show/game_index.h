@@ -49,6 +49,13 @@ class GameIndex {
   // Loads game g (0-based; out of range means 0): its headers and its plies.
   // The log line and the resume file name currentGame().
   void LoadGame(int16_t g);
+  // The games one after another in a single pass, without counting them
+  // first (TarnwicketCheck): the games CountGames finds, each loaded as
+  // LoadGame loads it, numbered from 1. OpenForReading is false when the
+  // file does not open; LoadNextGame is false when no game is left, and
+  // raises "No game in " and the file's name when the file holds none.
+  bool OpenForReading();
+  bool LoadNextGame();
   // Takes the resume point of "Tarnwicket.rsm" into currentGame when it was
   // written for a file with as many games.
   void ReadResumeFile();
@@ -80,9 +87,9 @@ class GameIndex {
  private:
   // Reads the loaded game's tag section into the header lines, appends the
   // log line and rewrites the resume file.
-  void ReadHeaders();
+  int ReadHeaders();  // returns the number of tags
   // Reads the movetext of the game at the file's position into the lists.
-  void ReadMovetext();
+  bool ReadMovetext();  // true when it read a ply or a result
   // After a result token: passes over what follows it, noting the end of the file.
   void SkipAfterResult();
 
@@ -101,6 +108,7 @@ class GameIndex {
   bool keepRecords_ = true;
   // The token being read.
   char token_[PgnReader::kTextSize];
+  int16_t gamesRead_ = 0;  // by LoadNextGame
   // Where each game's tag section starts, for LoadGame to seek to.
   std::vector<ReaderPosition> gameStarts_;
 };

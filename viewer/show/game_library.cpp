@@ -77,6 +77,32 @@ void GameIndex::LoadGame(int16_t g) {
   ReadMovetext();
 }
 
+bool GameIndex::OpenForReading() {
+  if (!gameFile_.Open(pgnFileName_)) return false;
+  gameStarts_.clear();
+  plyCounts_.clear();
+  endOfFile_ = 0;
+  gamesRead_ = 0;
+  gameFile_.SkipFiller();  // a preamble before the first game
+  // Room for the longest game a library holds.
+  maxPlies_ = INT16_MAX;
+  plies_.Allocate(maxPlies_);
+  return true;
+}
+
+bool GameIndex::LoadNextGame() {
+  if (gamesRead_ > 0 && (endOfFile_ != 0 || gamesRead_ == kMaxGames)) return false;
+  currentGame_ = ++gamesRead_;
+  const int tags = ReadHeaders();
+  const bool anyToken = ReadMovetext();
+  // The first game runs to the first result; when it holds neither a tag
+  // nor a move nor a result and reaches the end, so does the file.
+  if (gamesRead_ == 1 && tags == 0 && !anyToken && endOfFile_ != 0) {
+    throw FatalError::Format("No game in %s", pgnFileName_);
+  }
+  return true;
+}
+
 void GameIndex::ReleaseGameLibrary() {
   gameFile_.Close();
   gameStarts_.clear();

@@ -5,12 +5,14 @@
 
 #include "viewer/show/game_index.h"
 
-void GameIndex::ReadMovetext() {
+bool GameIndex::ReadMovetext() {
   const int capacity = static_cast<int>(std::min(plies_.plyList.size(), plies_.plyDisplayList.size()));
   int slot = 0;
   plies_.loadedPlies = 0;
+  bool anyToken = false;
   for (;;) {
     const PgnReader::TokenEnd end = gameFile_.ReadPlyToken(token_);
+    anyToken = anyToken || end == PgnReader::TokenEnd::kToken;
     if (end != PgnReader::TokenEnd::kToken) {
       // The game ends without a result token: its last slot ends it all the same.
       if (end == PgnReader::TokenEnd::kEndOfFile) endOfFile_ = 1;
@@ -25,7 +27,7 @@ void GameIndex::ReadMovetext() {
       std::memcpy(plies_.plyDisplayList[index].text, token_, sizeof token_);
       plies_.loadedPlies = static_cast<int16_t>(index + 1);
     }
-    if (last) return;
+    if (last) return anyToken;
     if (slot < capacity) ++slot;
   }
 }
