@@ -21,6 +21,8 @@ bool IsReadable(const char* fileName) {
 }  // namespace
 
 bool GameChecker::Open(const char* fileName) {
+  // One pass, no take-backs: only the positions count.
+  chess_.SetPresenting(false);
   games_.SetFileName(fileName);
   return IsReadable(fileName) && games_.OpenForReading();
 }

@@ -48,6 +48,9 @@ class ChessState {
   void SetBoard(const Board& position);
   // Piece speed, 0 (slowest) to 20 (fastest): the slide step of a ply.
   void SetSpeed(int16_t speed) { speedSetting_ = speed; }
+  // False for tools that only want the positions (TarnwicketCheck): the
+  // plies then leave no square marks, slides or take-back copies.
+  void SetPresenting(bool presenting) { presenting_ = presenting; }
   // Escape: no ply is played any more.
   void StopPlaying() { gameState_ = kStopping; }
 
@@ -148,7 +151,7 @@ class ChessState {
 
   // Board state.
   Board board_;
-  Board pendingSquares_;  // 0 = unchanged by the current ply
+  Board pendingSquares_;      // 0 = unchanged by the current ply
   uint64_t pendingMask_ = 0;  // bit s: pendingSquares_[s] is set
   Board squareMarks_;
 
@@ -187,6 +190,7 @@ class ChessState {
   TrayCopy takeBackTrays_;
 
   int16_t speedSetting_ = 10;
+  bool presenting_ = true;
   GameStart start_;
   // Plies fetched since the game's start (its result included).
   int16_t plyIndex_ = 0;

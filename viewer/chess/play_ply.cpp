@@ -20,6 +20,15 @@ void PlyLists::Release() {
   loadedPlies = 0;
 }
 
+void PlyLists::FetchText(int index, char (&text)[100]) const {
+  if (index < 0 || index >= loadedPlies || index >= static_cast<int>(plyList.size())) {
+    std::strcpy(text, "*");
+    return;
+  }
+  std::memcpy(text, plyList[index].text, sizeof text);
+  text[sizeof text - 1] = '\0';
+}
+
 void PlyLists::Fetch(int index, char (&text)[100], char (&displayText)[100]) const {
   if (index < 0 || index >= loadedPlies || index >= static_cast<int>(plyList.size()) ||
       index >= static_cast<int>(plyDisplayList.size())) {
@@ -69,12 +78,16 @@ void ChessState::FetchNextPly(const PlyLists& plies) {
   if (plyIndex_ == 0 && start_.refusal[0] != '\0') {
     throw FatalError::Format("Can't show this game: %s", start_.refusal);
   }
-  plies.Fetch(plyIndex_, plyText_, plyDisplayText_);
+  if (presenting_) {
+    plies.Fetch(plyIndex_, plyText_, plyDisplayText_);
+  } else {
+    plies.FetchText(plyIndex_, plyText_);
+  }
   if (plyIndex_ < INT16_MAX) ++plyIndex_;
 }
 
 void ChessState::PlayFetchedPly(int16_t side, PlyOutcome& outcome) {
-  std::memcpy(squareMarks_, kBaseSquareMarks, sizeof squareMarks_);
+  if (presenting_) std::memcpy(squareMarks_, kBaseSquareMarks, sizeof squareMarks_);
   NormalisePlyText(plyText_);
   outcome.side = side;
   outcome.moveNumber = moveNumber_;

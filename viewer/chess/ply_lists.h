@@ -22,4 +22,6 @@ struct PlyLists {
   void Release();
   // Copies slot `index` of both lists; a slot past the loaded game reads as "*".
   void Fetch(int index, char (&text)[100], char (&displayText)[100]) const;
+  // The same, for the ply list alone.
+  void FetchText(int index, char (&text)[100]) const;
 };

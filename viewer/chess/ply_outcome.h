@@ -40,11 +40,11 @@ struct PlyOutcome {
   // The ply as written, as the console shows it (the chess state's text,
   // good until its next ply).
   const char* move = "";
-  SquareRef from;          // the moving piece's origin (the king's, for castling)
-  SquareRef to;            // its destination
-  bool capture = false;    // the ply was written with 'x'
-  bool check = false;      // '+'
-  bool mate = false;       // '#'
+  SquareRef from;        // the moving piece's origin (the king's, for castling)
+  SquareRef to;          // its destination
+  bool capture = false;  // the ply was written with 'x'
+  bool check = false;    // '+'
+  bool mate = false;     // '#'
   bool castling = false;
   // The ply passes the turn without a move ("--", "Z0"): nothing slides.
   bool nullMove = false;

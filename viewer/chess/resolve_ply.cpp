@@ -123,6 +123,41 @@ PlyAnimation SlideBetween(int originRow, int originColumn, int destinationRow, i
   return slide;
 }
 
+// The squares of the pieces `own` that stand on a ray from `destination`
+// with nothing between, and agree with the hints (-1: none), in the order
+// of the rays: what walking the rays from the destination would find.
+int FindSliders(const Board& board, unsigned char own, int destination, const Offset* rays, int rayCount, int fileHint,
+                int rankHint, int (&found)[8]) {
+  int rayOf[8];
+  int count = 0;
+  const int destinationRow = destination / 8, destinationColumn = destination % 8;
+  for (const unsigned char* at = board; (at = static_cast<const unsigned char*>(
+                                             std::memchr(at, own, static_cast<size_t>(board + 64 - at)))) != nullptr;) {
+    const int square = static_cast<int>(at++ - board);
+    const int row = square / 8, column = square % 8;
+    if ((fileHint >= 0 && column != fileHint) || (rankHint >= 0 && row != rankHint)) continue;
+    const int rowDelta = row - destinationRow, columnDelta = column - destinationColumn;
+    if (rowDelta == 0 && columnDelta == 0) continue;
+    if (rowDelta != 0 && columnDelta != 0 && std::abs(rowDelta) != std::abs(columnDelta)) continue;
+    const Offset step = {Sign(rowDelta), Sign(columnDelta)};
+    int ray = 0;
+    while (ray < rayCount && (rays[ray].row != step.row || rays[ray].column != step.column)) ++ray;
+    if (ray == rayCount) continue;
+    int between = destination + 8 * step.row + step.column;
+    while (between != square && board[between] == kBlankSquare) between += 8 * step.row + step.column;
+    if (between != square || count == 8) continue;
+    // In ray order.
+    int place = count++;
+    for (; place > 0 && rayOf[place - 1] > ray; --place) {
+      rayOf[place] = rayOf[place - 1];
+      found[place] = found[place - 1];
+    }
+    rayOf[place] = ray;
+    found[place] = square;
+  }
+  return count;
+}
+
 }  // namespace
 
 void ChessState::ResolvePly(int16_t side) {
@@ -145,8 +180,7 @@ void ChessState::ResolvePly(int16_t side) {
   // Promotion suffix: e8=Q, e8Q, ed8=Q, and e8=q as some files write it.
   const bool lowercasePromotion =
       length > 1 && text[length - 2] == '=' && std::memchr("qrbn", text[length - 1], 4) != nullptr;
-  if (length > 0 && (IsUpper(text[length - 1]) || lowercasePromotion) &&
-      IsFile(text[0])) {
+  if (length > 0 && (IsUpper(text[length - 1]) || lowercasePromotion) && IsFile(text[0])) {
     promotion = text[--length];
     text[length] = '\0';
     if (length > 0 && text[length - 1] == '=') text[--length] = '\0';
@@ -170,8 +204,8 @@ void ChessState::ResolvePly(int16_t side) {
     length = 3;
   }
   // Two-character disambiguation: Qh4e1 names the square the piece stands on.
-  if (length == 5 && IsPieceLetter(text[0]) && IsFile(text[1]) && IsRank(text[2]) &&
-      IsFile(text[3]) && IsRank(text[4])) {
+  if (length == 5 && IsPieceLetter(text[0]) && IsFile(text[1]) && IsRank(text[2]) && IsFile(text[3]) &&
+      IsRank(text[4])) {
     fileHint = text[1] - 'a';
     rankHint = '8' - text[2];
     EraseAt(text, 1);
@@ -268,8 +302,13 @@ void ChessState::ResolvePly(int16_t side) {
     } else {
       const Offset* rays = piece == 'R' ? kRookRays : piece == 'B' ? kBishopRays : kQueenRays;
       const int rayCount = piece == 'Q' ? 8 : 4;
+      // The pieces that fit, in the order of their rays: found from the
+      // pieces themselves; the walk along every ray settles the rest (no
+      // piece fits: the last ray's square is taken as it is).
+      candidateCount = FindSliders(board_, own, destination, rays, rayCount, fileHint, rankHint, candidates);
+      if (candidateCount > 0) origin = candidates[0];
       int lastExamined = -1;
-      for (int i = 0; i < rayCount; ++i) {
+      for (int i = 0; i < rayCount && candidateCount == 0; ++i) {
         int row = destinationRow + rays[i].row, column = destinationColumn + rays[i].column;
         if (!OnBoard(row, column)) continue;
         while (board_[SquareAt(row, column)] == kBlankSquare && OnBoard(row + rays[i].row, column + rays[i].column)) {
@@ -308,24 +347,25 @@ void ChessState::ResolvePly(int16_t side) {
 }
 
 void ChessState::FinishPly(int originRow, int originColumn, int destinationRow, int destinationColumn, bool castling) {
+  lastSource_.column = static_cast<int16_t>(originColumn);
+  lastSource_.row = static_cast<int16_t>(originRow);
+  lastDestination_.column = static_cast<int16_t>(destinationColumn);
+  lastDestination_.row = static_cast<int16_t>(destinationRow);
+  // Only Chess960 castling looks at the rights.
+  if (start_.chess960) {
+    UpdateCastlingRights(castlingRights_, SquareAt(originRow, originColumn),
+                         SquareAt(destinationRow, destinationColumn));
+  }
+  if (!presenting_) return;
+
   if (!castling) {
     squareMarks_[SquareAt(destinationRow, destinationColumn)] = kTouchedMark;
     squareMarks_[SquareAt(originRow, originColumn)] = kTouchedMark;
   }
   const int16_t kind = plyAnimation_.pieceKind;
   plyAnimation_ = SlideBetween(originRow, originColumn, destinationRow, destinationColumn, kind, speedSetting_);
-  // Only Chess960 castling looks at the rights.
-  if (start_.chess960) {
-    UpdateCastlingRights(castlingRights_, SquareAt(originRow, originColumn), SquareAt(destinationRow, destinationColumn));
-  }
-
-  lastDestination_.column = static_cast<int16_t>(destinationColumn);
-  lastDestination_.row = static_cast<int16_t>(destinationRow);
-
   // Copies for the take-back.
   lastPly_ = plyAnimation_;
-  lastSource_.column = static_cast<int16_t>(originColumn);
-  lastSource_.row = static_cast<int16_t>(originRow);
   std::memcpy(lastMarks_, squareMarks_, sizeof lastMarks_);
   std::memcpy(lastTrays_.white, capturedWhite_, sizeof lastTrays_.white);
   std::memcpy(lastTrays_.black, capturedBlack_, sizeof lastTrays_.black);
