@@ -1,19 +1,18 @@
 // LoadLibraryA, FreeLibrary and GetModuleHandleA over resource-only PE files:
 // the library is looked for in the program's folder, then in the current
-// directory, and only its resources are read.
+// directory; its file is mapped, and only its resources are read.
 #include <limits.h>
 #include <unistd.h>
 
 #include <cctype>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
-#include <vector>
 
 #include "platform/sdk/module.h"
+#include "platform/src/module_mapping.h"
 #include "platform/src/module_registry.h"
 #include "platform/src/pe_resources.h"
 
@@ -79,18 +78,6 @@ std::optional<fs::path> LocateLibrary(const std::string& name) {
   return FindInFolder(fs::current_path(), wanted);
 }
 
-std::optional<std::vector<uint8_t>> ReadWholeFile(const fs::path& path) {
-  std::error_code error;
-  const uintmax_t size = fs::file_size(path, error);
-  if (error || size > kMaxLibrarySize) return std::nullopt;
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  std::vector<uint8_t> bytes(static_cast<size_t>(size));
-  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (static_cast<uintmax_t>(file.gcount()) != size) return std::nullopt;
-  return bytes;
-}
-
 }  // namespace
 
 HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName) {
@@ -109,12 +96,12 @@ HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName) {
     ++loaded->references;
     return HandleOfModule(loaded);
   }
-  std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(*location);
-  if (!bytes) {
+  std::shared_ptr<const MappedFile> file = MappedFile::Open(*location, kMaxLibrarySize);
+  if (file == nullptr) {
     SetLastError(ERROR_MOD_NOT_FOUND);
     return nullptr;
   }
-  std::optional<ResourceTable> resources = ReadPeResources(std::move(*bytes));
+  std::optional<ResourceTable> resources = ReadPeResources(file->Bytes(), file);
   if (!resources) {
     SetLastError(ERROR_BAD_EXE_FORMAT);
     return nullptr;
