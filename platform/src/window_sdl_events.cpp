@@ -2,6 +2,8 @@
 // and the quit request that SIGINT and SIGTERM raise.
 #include <SDL.h>
 
+#include <csignal>
+
 #include "platform/src/core_backend.h"
 #include "platform/src/present_window.h"
 #include "platform/src/window_input.h"
@@ -9,6 +11,16 @@
 #include "platform/src/window_table.h"
 
 namespace {
+
+volatile std::sig_atomic_t quitSignalled = 0;
+
+void NoteQuitSignal(int) { quitSignalled = 1; }
+
+// Every top-level window is asked to close, as Windows does when the user
+// logs off.
+void CloseTopLevelWindows() {
+  for (HWND window : TopLevelWindows()) PostMessageA(window, WM_CLOSE, 0, 0);
+}
 
 int ButtonIndex(Uint8 sdlButton) {
   switch (sdlButton) {
@@ -53,9 +65,8 @@ bool HandleEvent(const SDL_Event& event) {
       return false;
     }
     case SDL_QUIT:
-      // SIGINT, SIGTERM or the session ending: every top-level window is
-      // asked to close, as Windows does when the user logs off.
-      for (HWND window : TopLevelWindows()) PostMessageA(window, WM_CLOSE, 0, 0);
+      // SIGINT, SIGTERM or the session ending.
+      CloseTopLevelWindows();
       return false;
     default: return false;
   }
@@ -63,7 +74,16 @@ bool HandleEvent(const SDL_Event& event) {
 
 }  // namespace
 
+void CatchQuitSignals() {
+  std::signal(SIGINT, NoteQuitSignal);
+  std::signal(SIGTERM, NoteQuitSignal);
+}
+
 void PumpSdlEvents() {
+  if (quitSignalled != 0) {
+    quitSignalled = 0;
+    CloseTopLevelWindows();
+  }
   if (PlatformHeadless() || !PresentVideoReady()) return;
   bool focusLost = false;
   SDL_Event event;
