@@ -120,6 +120,7 @@ HRESULT SoftwareDirectDraw::SetCooperativeLevel(HWND hWnd, DWORD dwFlags) {
   window_ = hWnd;
   cooperativeLevel_ = dwFlags;
   exclusive_ = exclusive;
+  if (window_ != nullptr) PresentMarkFrameWindow(window_);
   if (exclusive_) PresentSetFullScreen(window_, true);
   return DD_OK;
 }

@@ -20,6 +20,10 @@ bool NextTimerDue(uint64_t* due);
 // of a program's SIGINT or SIGTERM (see CatchQuitSignals).
 void PumpSdlEvents();
 
+// Alt+Enter and F11 (without Alt) switch the DirectDraw window between the
+// window and the full screen.
+bool IsDisplaySwitchKey(int virtualKey, bool altDown);
+
 // A program run headless ends on SIGINT and SIGTERM the way SDL makes it end:
 // every top-level window is asked to close. SDL catches them itself.
 void CatchQuitSignals();
