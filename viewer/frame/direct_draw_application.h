@@ -9,6 +9,7 @@
 
 #include "platform/win32.h"
 #include "viewer/frame/fatal_error.h"
+#include "viewer/frame/frame_display.h"
 #include "viewer/frame/present_pacing.h"
 
 class DirectDrawApplication {
@@ -34,6 +35,11 @@ class DirectDrawApplication {
   // Shows the back buffer by flipping the chain (full-screen mode only); a
   // lost or refused flip drops the frame.
   void FlipSurfaces();
+  // Windowed mode: shows the frame (an off-screen surface of the frame's
+  // size) in the window's client area, wherever the window is on the screen
+  // and clipped to what of it is visible; a screensaver preview's smaller
+  // client area gets the frame reduced. A lost primary surface is fatal.
+  void PresentWindowed(LPDIRECTDRAWSURFACE frame);
   // Starts timer 1 on the application window, or changes its period.
   void StartTimer(UINT periodMs);
 
@@ -62,12 +68,16 @@ class DirectDrawApplication {
 
  private:
   void ReadDisplayModeSetting();
+  void ApplyForcedDisplayMode();
   void RegisterWindowClass();
   void CreateAppWindow(const char* title, int showCommand);
   void SetUpDirectDraw();
   void SetUpFullScreen();
   void SetUpWindowed();
   void ClearDisplay();
+  // The window's client area in screen coordinates; false when it is empty
+  // (the window is minimised).
+  bool ClientAreaOnScreen(RECT* area) const;
   void ReleaseDisplayObjects();
   // The display mode as set up: its refresh rate paces the frames, and the
   // evidence log (see evidence_log.h) records it.
