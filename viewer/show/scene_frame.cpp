@@ -209,7 +209,7 @@ void ViewerApp::Present() {
   if (fullScreenCopy == 1) {
     FlipSurfaces();
   } else {
-    Blit(offscreenFrame, 0, 0, 800, 600, primarySurface, 0, 0, 0, 0);
+    PresentWindowed(offscreenFrame);
   }
   ++framesThisSecond;
 }
