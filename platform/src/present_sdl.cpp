@@ -314,6 +314,12 @@ bool PresentIsFrameWindow(HWND window) {
   return presenter != nullptr && presenter->frameWindow && !presenter->embedded;
 }
 
+bool PresentIsResizable(HWND window) {
+  const Presenter* presenter = FindPresenter(window);
+  return presenter != nullptr && !presenter->embedded && !presenter->fullScreen &&
+         (SDL_GetWindowFlags(presenter->window) & SDL_WINDOW_RESIZABLE) != 0;
+}
+
 void PresentSetFullScreen(HWND window, bool fullScreen) {
   Presenter* presenter = FindPresenter(window);
   if (presenter == nullptr) return;

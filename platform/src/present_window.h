@@ -24,6 +24,8 @@ void PresentShowWindow(HWND window, bool visible);
 // screen.
 void PresentMarkFrameWindow(HWND window);
 bool PresentIsFrameWindow(HWND window);
+// Whether the user can resize the window now (a frame window that is not full-screen).
+bool PresentIsResizable(HWND window);
 
 // Full-screen: the window covers the desktop. Windowed: the window is the
 // frame's size (times the display's scale) and may be resized. Either way
