@@ -210,12 +210,13 @@ void DirectDrawApplication::SetUpFullScreen() {
 
 // The desktop's mode stays. The primary surface is the whole screen, and a
 // clipper for the window keeps the frame inside the window's visible part.
-// A preview's child window cannot be the cooperative window, so it has none.
+// A preview's child window is the cooperative window too where the driver
+// takes a child window (Wine presents only there); else the preview has none.
 void DirectDrawApplication::SetUpWindowed() {
-  HWND cooperativeWindow = frameDisplay.previewParent != nullptr ? nullptr : appWindow;
-  if (directDraw->SetCooperativeLevel(cooperativeWindow, DDSCL_NORMAL) != DD_OK) {
-    throw FatalError("SetCooperativeLevel failed.");
-  }
+  HRESULT result = directDraw->SetCooperativeLevel(appWindow, DDSCL_NORMAL);
+  if (result != DD_OK && frameDisplay.previewParent != nullptr)
+    result = directDraw->SetCooperativeLevel(nullptr, DDSCL_NORMAL);
+  if (result != DD_OK) throw FatalError("SetCooperativeLevel failed.");
   DDSURFACEDESC description;
   std::memset(&description, 0, sizeof description);
   description.dwSize = sizeof description;
@@ -257,6 +258,15 @@ bool DirectDrawApplication::ClientAreaOnScreen(RECT* area) const {
 // The client area's place is taken again for every frame, so the picture
 // follows the window when it moves.
 void DirectDrawApplication::PresentWindowed(LPDIRECTDRAWSURFACE frame) {
+#ifdef _WIN32
+  // A preview window belongs to another program's window, above which a
+  // driver may draw its primary surface nowhere (Wine's does not), so the
+  // frame goes in through the window's own device context.
+  if (frameDisplay.previewParent != nullptr) {
+    PresentPreview(frame);
+    return;
+  }
+#endif
   RECT place;
   if (!ClientAreaOnScreen(&place)) {
     presentPacer.AfterPresent();  // minimised: nothing to show, and no haste either
@@ -291,6 +301,36 @@ void DirectDrawApplication::ReleaseDisplayObjects() {
   backBuffer = nullptr;
   if (appWindow != nullptr) DetachApplication(appWindow);
 }
+
+#ifdef _WIN32
+void DirectDrawApplication::PresentPreview(LPDIRECTDRAWSURFACE frame) {
+  RECT client = {0, 0, 0, 0};
+  HDC frameDc = nullptr;
+  if (!GetClientRect(appWindow, &client) || client.right <= 0 || client.bottom <= 0) {
+    presentPacer.AfterPresent();
+    return;
+  }
+  const HRESULT result = frame->GetDC(&frameDc);
+  if (result == DDERR_SURFACELOST) throw FatalError("Surface Lost");
+  if (result != DD_OK) {
+    NoteDroppedFlip(result);
+    presentPacer.AfterPresent();
+    return;
+  }
+  HDC windowDc = GetDC(appWindow);
+  SetStretchBltMode(windowDc, HALFTONE);
+  SetBrushOrgEx(windowDc, 0, 0, nullptr);
+  const bool drawn =
+      StretchBlt(windowDc, 0, 0, client.right, client.bottom, frameDc, 0, 0, width, height, SRCCOPY) != FALSE;
+  ReleaseDC(appWindow, windowDc);
+  frame->ReleaseDC(frameDc);
+  if (drawn) {
+    FramePresented();
+  } else {
+    presentPacer.AfterPresent();
+  }
+}
+#endif
 
 // The mode the display really is in once set up: the desktop's in windowed
 // mode, the one the driver accepted in full-screen mode.

@@ -78,6 +78,10 @@ class DirectDrawApplication {
   // The window's client area in screen coordinates; false when it is empty
   // (the window is minimised).
   bool ClientAreaOnScreen(RECT* area) const;
+#ifdef _WIN32
+  // The frame reduced into a screensaver preview's window.
+  void PresentPreview(LPDIRECTDRAWSURFACE frame);
+#endif
   void ReleaseDisplayObjects();
   // The display mode as set up: its refresh rate paces the frames, and the
   // evidence log (see evidence_log.h) records it.
