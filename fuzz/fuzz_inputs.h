@@ -27,3 +27,5 @@ void RunDibDecodeInput(const uint8_t* data, size_t size);
 void RunWaveInput(const uint8_t* data, size_t size);
 // A dialog template resource: parsed item by item.
 void RunDialogTemplateInput(const uint8_t* data, size_t size);
+// The viewer's command line, and XSCREENSAVER_WINDOW after a zero byte.
+void RunViewerArgumentsInput(const uint8_t* data, size_t size);

@@ -24,7 +24,7 @@ elif [[ "${1:-}" =~ ^[0-9]+$ ]]; then
   seconds=$1
   shift
 fi
-all_targets=(pgn_games settings_files pe_resources res_file dib_decode wave dialog_template)
+all_targets=(pgn_games settings_files pe_resources res_file dib_decode wave dialog_template viewer_arguments)
 targets=("$@")
 [[ ${#targets[@]} -gt 0 ]] || targets=("${all_targets[@]}")
 

@@ -33,6 +33,7 @@ const Reader kReaders[] = {
     {"dib_decode", RunDibDecodeInput},
     {"wave", RunWaveInput},
     {"dialog_template", RunDialogTemplateInput},
+    {"viewer_arguments", RunViewerArgumentsInput},
 };
 
 struct InputFile {
