@@ -18,9 +18,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   const int screen = DefaultScreen(display);
-  const Window window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0,
-                                            static_cast<unsigned>(std::atoi(argv[1])),
-                                            static_cast<unsigned>(std::atoi(argv[2])), 0, 0, WhitePixel(display, screen));
+  const Window window =
+      XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, static_cast<unsigned>(std::atoi(argv[1])),
+                          static_cast<unsigned>(std::atoi(argv[2])), 0, 0, WhitePixel(display, screen));
   XSelectInput(display, window, StructureNotifyMask);
   XMapWindow(display, window);
   for (;;) {
