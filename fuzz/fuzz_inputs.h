@@ -32,3 +32,5 @@ void RunDialogTemplateInput(const uint8_t* data, size_t size);
 void RunFenPositionInput(const uint8_t* data, size_t size);
 // PGN comments and clock tag values: read, shown on the console, timed.
 void RunCommentCommandsInput(const uint8_t* data, size_t size);
+// The viewer's command line, and XSCREENSAVER_WINDOW after a zero byte.
+void RunViewerArgumentsInput(const uint8_t* data, size_t size);

@@ -6,7 +6,7 @@
 #   tools/fuzz-run.sh --ci                    every target briefly, about a minute in all
 #
 # Targets: pgn_games settings_files pe_resources res_file dib_decode wave
-# dialog_template fen_position comment_commands (all when none is named). Seeds come from fuzz/corpus/<target>,
+# dialog_template fen_position comment_commands viewer_arguments (all when none is named). Seeds come from fuzz/corpus/<target>,
 # the tests' data and, for game files, the shared corpus beside the checkout
 # when it is there. What a target finds is kept in build/fuzz/corpus/<target>;
 # a crash lands in build/fuzz/crashes/<target>/ and fails the run.
@@ -25,7 +25,7 @@ elif [[ "${1:-}" =~ ^[0-9]+$ ]]; then
   shift
 fi
 all_targets=(pgn_games settings_files pe_resources res_file dib_decode wave dialog_template fen_position
-  comment_commands)
+  comment_commands viewer_arguments)
 targets=("$@")
 [[ ${#targets[@]} -gt 0 ]] || targets=("${all_targets[@]}")
 

@@ -8,7 +8,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64
   clang libclang-rt-14-dev clang-format
-  xvfb xauth
+  xvfb xauth desktop-file-utils libx11-dev
   wine wine64 imagemagick
 )
 missing=()

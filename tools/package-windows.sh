@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows programs and art libraries (tools/build-windows.sh)
 # and packs the folder a user unpacks and runs: Tarnwicket.exe,
-# TarnwicketCFG.exe, the four art libraries, the demo games "Tarnwicket.pgn"
-# and README.txt, as build/windows/Tarnwicket-windows-x86_64.zip.
+# TarnwicketCFG.exe, the viewer once more as the screensaver Tarnwicket.scr,
+# the four art libraries, the demo games "Tarnwicket.pgn" and README.txt, as
+# build/windows/Tarnwicket-windows-x86_64.zip.
 # Checks first that the programs need no DLL beyond the system's own.
 #   tools/package-windows.sh           build, check and pack
 #   tools/package-windows.sh --no-build   check and pack what is built
@@ -53,6 +54,8 @@ mkdir -p "$stage"
 for file in "${programs[@]}" "${libraries[@]}"; do
   cp "$run/$file" "$stage/"
 done
+# A screensaver is a program named .scr; the viewer knows by its name.
+cp "$run/Tarnwicket.exe" "$stage/Tarnwicket.scr"
 cp "$root/demo/Tarnwicket.pgn" "$stage/"
 # Windows line ends for Notepad.
 sed 's/\r\{0,1\}$/\r/' "$root/dist/windows/README.txt" > "$stage/README.txt"

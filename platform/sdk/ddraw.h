@@ -17,11 +17,14 @@ typedef IDirectDrawClipper* LPDIRECTDRAWCLIPPER;
 typedef IDirectDrawPalette* LPDIRECTDRAWPALETTE;
 struct _DDCAPS;
 typedef _DDCAPS* LPDDCAPS;
+struct _RGNDATA;
+typedef _RGNDATA* LPRGNDATA;
 struct tagPALETTEENTRY;
 typedef tagPALETTEENTRY* LPPALETTEENTRY;
 
 extern const GUID IID_IDirectDraw;
 extern const GUID IID_IDirectDrawSurface;
+extern const GUID IID_IDirectDrawClipper;
 
 #define _FACDD               0x876
 #define MAKE_DDHRESULT(code) MAKE_HRESULT(1, _FACDD, code)
@@ -481,6 +484,20 @@ struct IDirectDrawSurface : IUnknown {
 
  protected:
   ~IDirectDrawSurface() = default;
+};
+
+// A clipper: a surface it is attached to draws only into its window's client
+// area, with destination rectangles in screen coordinates.
+struct IDirectDrawClipper : IUnknown {
+  virtual HRESULT GetClipList(LPRECT lpRect, LPRGNDATA lpClipList, LPDWORD lpdwSize) = 0;
+  virtual HRESULT GetHWnd(HWND* lphWnd) = 0;
+  virtual HRESULT Initialize(LPDIRECTDRAW lpDD, DWORD dwFlags) = 0;
+  virtual HRESULT IsClipListChanged(BOOL* lpbChanged) = 0;
+  virtual HRESULT SetClipList(LPRGNDATA lpClipList, DWORD dwFlags) = 0;
+  virtual HRESULT SetHWnd(DWORD dwFlags, HWND hWnd) = 0;
+
+ protected:
+  ~IDirectDrawClipper() = default;
 };
 
 // lpGUID null = the default display driver; pUnkOuter must be null.

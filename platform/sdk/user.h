@@ -92,7 +92,9 @@ typedef void (*TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define WA_CLICKACTIVE 2
 
 // WM_SYSCOMMAND commands.
-#define SC_CLOSE 0xF060
+#define SC_CLOSE        0xF060
+#define SC_SCREENSAVE   0xF140
+#define SC_MONITORPOWER 0xF170
 
 // Virtual-key codes.
 #define VK_LBUTTON    0x01
@@ -358,6 +360,7 @@ HWND GetDlgItem(HWND hDlg, int nIDDlgItem);
 int GetDlgCtrlID(HWND hWnd);
 BOOL GetClientRect(HWND hWnd, LPRECT lpRect);
 BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);
+BOOL AdjustWindowRectEx(LPRECT lpRect, DWORD dwStyle, BOOL bMenu, DWORD dwExStyle);
 BOOL MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint);
 BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint);
 BOOL ScreenToClient(HWND hWnd, LPPOINT lpPoint);

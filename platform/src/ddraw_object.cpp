@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/src/core_backend.h"
+#include "platform/src/ddraw_clipper.h"
 #include "platform/src/ddraw_registry.h"
 #include "platform/src/ddraw_surface.h"
 #include "platform/src/present_window.h"
@@ -120,6 +121,7 @@ HRESULT SoftwareDirectDraw::SetCooperativeLevel(HWND hWnd, DWORD dwFlags) {
   window_ = hWnd;
   cooperativeLevel_ = dwFlags;
   exclusive_ = exclusive;
+  if (window_ != nullptr) PresentMarkFrameWindow(window_);
   if (exclusive_) PresentSetFullScreen(window_, true);
   return DD_OK;
 }
@@ -231,8 +233,10 @@ HRESULT SoftwareDirectDraw::CreateSurface(LPDDSURFACEDESC lpDDSurfaceDesc, LPDIR
 }
 
 HRESULT SoftwareDirectDraw::Compact() { Unsupported("IDirectDraw::Compact"); }
-HRESULT SoftwareDirectDraw::CreateClipper(DWORD, LPDIRECTDRAWCLIPPER*, IUnknown*) {
-  Unsupported("IDirectDraw::CreateClipper");
+HRESULT SoftwareDirectDraw::CreateClipper(DWORD dwFlags, LPDIRECTDRAWCLIPPER* lplpDDClipper, IUnknown* pUnkOuter) {
+  if (lplpDDClipper == nullptr || dwFlags != 0 || pUnkOuter != nullptr) return DDERR_INVALIDPARAMS;
+  *lplpDDClipper = new SoftwareClipper();
+  return DD_OK;
 }
 HRESULT SoftwareDirectDraw::CreatePalette(DWORD, LPPALETTEENTRY, LPDIRECTDRAWPALETTE*, IUnknown*) {
   Unsupported("IDirectDraw::CreatePalette");

@@ -19,6 +19,7 @@ class SoftwareDirectDraw final : public IDirectDraw {
   ULONG Release() override;
 
   // The subset.
+  HRESULT CreateClipper(DWORD dwFlags, LPDIRECTDRAWCLIPPER* lplpDDClipper, IUnknown* pUnkOuter) override;
   HRESULT CreateSurface(LPDDSURFACEDESC lpDDSurfaceDesc, LPDIRECTDRAWSURFACE* lplpDDSurface,
                         IUnknown* pUnkOuter) override;
   HRESULT GetDisplayMode(LPDDSURFACEDESC lpDDSurfaceDesc) override;
@@ -28,7 +29,6 @@ class SoftwareDirectDraw final : public IDirectDraw {
 
   // Outside the subset: these abort.
   HRESULT Compact() override;
-  HRESULT CreateClipper(DWORD, LPDIRECTDRAWCLIPPER*, IUnknown*) override;
   HRESULT CreatePalette(DWORD, LPPALETTEENTRY, LPDIRECTDRAWPALETTE*, IUnknown*) override;
   HRESULT DuplicateSurface(LPDIRECTDRAWSURFACE, LPDIRECTDRAWSURFACE*) override;
   HRESULT EnumDisplayModes(DWORD, LPDDSURFACEDESC, LPVOID, LPDDENUMMODESCALLBACK) override;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/src/core_backend.h"
+#include "platform/src/ddraw_clipper.h"
 #include "platform/src/ddraw_object.h"
 #include "platform/src/ddraw_pixels.h"
 #include "platform/src/gdi_object.h"
@@ -42,6 +43,7 @@ SoftwareSurface::SoftwareSurface(SoftwareDirectDraw* owner, DWORD caps, int widt
 }
 
 SoftwareSurface::~SoftwareSurface() {
+  if (clipper_ != nullptr) clipper_->Release();
   delete deviceContext_;
   delete backBuffer_;
 }
@@ -161,7 +163,16 @@ HRESULT SoftwareSurface::Blt(LPRECT lpDestRect, LPDIRECTDRAWSURFACE lpDDSrcSurfa
   if (lpDDBltFx != nullptr && lpDDBltFx->dwSize != sizeof(DDBLTFX)) return DDERR_INVALIDPARAMS;
   if (lost_) return DDERR_SURFACELOST;
   if (Busy()) return DDERR_SURFACEBUSY;
-  const RECT destination = lpDestRect != nullptr ? *lpDestRect : RECT{0, 0, width_, height_};
+  RECT destination = lpDestRect != nullptr ? *lpDestRect : RECT{0, 0, width_, height_};
+  // With a clipper the rectangle is on the screen; a null one is the client area.
+  const bool clipped = clipper_ != nullptr && clipper_->Window() != nullptr;
+  if (clipped && lpDestRect == nullptr) {
+    POINT origin{0, 0};
+    ClientToScreen(clipper_->Window(), &origin);
+    destination = RECT{origin.x, origin.y, origin.x + width_, origin.y + height_};
+  }
+  const RECT onScreen = destination;
+  if (clipped && !ClipToWindow(clipper_->Window(), width_, height_, &destination, nullptr)) return DD_OK;
   if (!RectFits(destination, width_, height_)) return DDERR_INVALIDRECT;
 
   if ((dwFlags & DDBLT_COLORFILL) != 0) {
@@ -176,8 +187,12 @@ HRESULT SoftwareSurface::Blt(LPRECT lpDestRect, LPDIRECTDRAWSURFACE lpDDSrcSurfa
   SoftwareSurface* source = AsSurface(lpDDSrcSurface);
   if (source->lost_) return DDERR_SURFACELOST;
   if (source != this && source->Busy()) return DDERR_SURFACEBUSY;
-  const RECT sourceRect = lpSrcRect != nullptr ? *lpSrcRect : RECT{0, 0, source->width_, source->height_};
+  RECT sourceRect = lpSrcRect != nullptr ? *lpSrcRect : RECT{0, 0, source->width_, source->height_};
   if (!RectFits(sourceRect, source->width_, source->height_)) return DDERR_INVALIDRECT;
+  if (clipped) {
+    RECT visible = onScreen;
+    if (!ClipToWindow(clipper_->Window(), width_, height_, &visible, &sourceRect)) return DD_OK;
+  }
 
   const DDCOLORKEY* key = nullptr;
   if ((dwFlags & DDBLT_KEYSRCOVERRIDE) != 0) {
@@ -193,6 +208,7 @@ HRESULT SoftwareSurface::Blt(LPRECT lpDestRect, LPDIRECTDRAWSURFACE lpDDSrcSurfa
 HRESULT SoftwareSurface::BltFast(DWORD dwX, DWORD dwY, LPDIRECTDRAWSURFACE lpDDSrcSurface, LPRECT lpSrcRect,
                                  DWORD dwTrans) {
   if ((dwTrans & ~kBltFastSupported) != 0) Unsupported("IDirectDrawSurface::BltFast");
+  if (clipper_ != nullptr) return DDERR_BLTFASTCANTCLIP;  // as with Windows
   if (lpDDSrcSurface == nullptr || (owner_ != nullptr && !owner_->Owns(lpDDSrcSurface))) return DDERR_INVALIDPARAMS;
   SoftwareSurface* source = AsSurface(lpDDSrcSurface);
   if (lost_ || source->lost_) return DDERR_SURFACELOST;
@@ -229,6 +245,26 @@ HRESULT SoftwareSurface::GetAttachedSurface(LPDDSCAPS lpDDSCaps, LPDIRECTDRAWSUR
   if (backBuffer_ == nullptr || (backBuffer_->caps_ & lpDDSCaps->dwCaps) != lpDDSCaps->dwCaps) return DDERR_NOTFOUND;
   backBuffer_->AddRef();
   *lplpDDAttachedSurface = backBuffer_;
+  return DD_OK;
+}
+
+HRESULT SoftwareSurface::GetClipper(LPDIRECTDRAWCLIPPER* lplpDDClipper) {
+  if (lplpDDClipper == nullptr) return DDERR_INVALIDPARAMS;
+  *lplpDDClipper = clipper_;
+  if (clipper_ == nullptr) return DDERR_NOCLIPPERATTACHED;
+  clipper_->AddRef();
+  return DD_OK;
+}
+
+// Only a windowed primary surface takes a clipper (the one use the frame has
+// for it); null takes it off.
+HRESULT SoftwareSurface::SetClipper(LPDIRECTDRAWCLIPPER lpDDClipper) {
+  if ((caps_ & DDSCAPS_PRIMARYSURFACE) == 0 || (caps_ & DDSCAPS_FLIP) != 0)
+    PlatformFail("IDirectDrawSurface::SetClipper", "only a windowed primary surface takes a clipper");
+  auto* clipper = static_cast<SoftwareClipper*>(lpDDClipper);
+  if (clipper != nullptr) clipper->AddRef();
+  if (clipper_ != nullptr) clipper_->Release();
+  clipper_ = clipper;
   return DD_OK;
 }
 
@@ -358,12 +394,10 @@ HRESULT SoftwareSurface::EnumOverlayZOrders(DWORD, LPVOID, LPDDENUMSURFACESCALLB
   Unsupported("IDirectDrawSurface::EnumOverlayZOrders");
 }
 HRESULT SoftwareSurface::GetBltStatus(DWORD) { Unsupported("IDirectDrawSurface::GetBltStatus"); }
-HRESULT SoftwareSurface::GetClipper(LPDIRECTDRAWCLIPPER*) { Unsupported("IDirectDrawSurface::GetClipper"); }
 HRESULT SoftwareSurface::GetFlipStatus(DWORD) { Unsupported("IDirectDrawSurface::GetFlipStatus"); }
 HRESULT SoftwareSurface::GetOverlayPosition(LPLONG, LPLONG) { Unsupported("IDirectDrawSurface::GetOverlayPosition"); }
 HRESULT SoftwareSurface::GetPalette(LPDIRECTDRAWPALETTE*) { Unsupported("IDirectDrawSurface::GetPalette"); }
 HRESULT SoftwareSurface::Initialize(LPDIRECTDRAW, LPDDSURFACEDESC) { Unsupported("IDirectDrawSurface::Initialize"); }
-HRESULT SoftwareSurface::SetClipper(LPDIRECTDRAWCLIPPER) { Unsupported("IDirectDrawSurface::SetClipper"); }
 HRESULT SoftwareSurface::SetOverlayPosition(LONG, LONG) { Unsupported("IDirectDrawSurface::SetOverlayPosition"); }
 HRESULT SoftwareSurface::SetPalette(LPDIRECTDRAWPALETTE) { Unsupported("IDirectDrawSurface::SetPalette"); }
 HRESULT SoftwareSurface::UpdateOverlay(LPRECT, LPDIRECTDRAWSURFACE, LPRECT, DWORD, LPDDOVERLAYFX) {

@@ -7,6 +7,7 @@
 
 #include "platform/win32.h"
 
+class SoftwareClipper;
 class SoftwareDirectDraw;
 struct GdiDeviceContext;
 
@@ -27,6 +28,7 @@ class SoftwareSurface final : public IDirectDrawSurface {
   HRESULT Flip(LPDIRECTDRAWSURFACE lpDDSurfaceTargetOverride, DWORD dwFlags) override;
   HRESULT GetAttachedSurface(LPDDSCAPS lpDDSCaps, LPDIRECTDRAWSURFACE* lplpDDAttachedSurface) override;
   HRESULT GetCaps(LPDDSCAPS lpDDSCaps) override;
+  HRESULT GetClipper(LPDIRECTDRAWCLIPPER* lplpDDClipper) override;
   HRESULT GetColorKey(DWORD dwFlags, LPDDCOLORKEY lpDDColorKey) override;
   HRESULT GetDC(HDC* lphDC) override;
   HRESULT GetPixelFormat(LPDDPIXELFORMAT lpDDPixelFormat) override;
@@ -35,6 +37,7 @@ class SoftwareSurface final : public IDirectDrawSurface {
   HRESULT Lock(LPRECT lpDestRect, LPDDSURFACEDESC lpDDSurfaceDesc, DWORD dwFlags, HANDLE hEvent) override;
   HRESULT ReleaseDC(HDC hDC) override;
   HRESULT Restore() override;
+  HRESULT SetClipper(LPDIRECTDRAWCLIPPER lpDDClipper) override;
   HRESULT SetColorKey(DWORD dwFlags, LPDDCOLORKEY lpDDColorKey) override;
   HRESULT Unlock(LPVOID lpSurfaceData) override;
 
@@ -46,12 +49,10 @@ class SoftwareSurface final : public IDirectDrawSurface {
   HRESULT EnumAttachedSurfaces(LPVOID, LPDDENUMSURFACESCALLBACK) override;
   HRESULT EnumOverlayZOrders(DWORD, LPVOID, LPDDENUMSURFACESCALLBACK) override;
   HRESULT GetBltStatus(DWORD) override;
-  HRESULT GetClipper(LPDIRECTDRAWCLIPPER*) override;
   HRESULT GetFlipStatus(DWORD) override;
   HRESULT GetOverlayPosition(LPLONG, LPLONG) override;
   HRESULT GetPalette(LPDIRECTDRAWPALETTE*) override;
   HRESULT Initialize(LPDIRECTDRAW, LPDDSURFACEDESC) override;
-  HRESULT SetClipper(LPDIRECTDRAWCLIPPER) override;
   HRESULT SetOverlayPosition(LONG, LONG) override;
   HRESULT SetPalette(LPDIRECTDRAWPALETTE) override;
   HRESULT UpdateOverlay(LPRECT, LPDIRECTDRAWSURFACE, LPRECT, DWORD, LPDDOVERLAYFX) override;
@@ -96,4 +97,5 @@ class SoftwareSurface final : public IDirectDrawSurface {
   GdiDeviceContext* deviceContext_ = nullptr;
   SoftwareSurface* backBuffer_ = nullptr;  // front of a flipping chain: its back buffer
   SoftwareSurface* chainFront_ = nullptr;  // back buffer: the front that owns it
+  SoftwareClipper* clipper_ = nullptr;     // held: destination rectangles are on the screen
 };

@@ -49,7 +49,10 @@ HANDLE LoadBitmapResource(HINSTANCE instance, LPCSTR name, int width, int height
     return nullptr;
   }
   auto picture = std::make_unique<GdiBitmap>();
-  if (!DecodeDib(module->resources.DataOf(*entry), *picture)) {
+  const bool decoded = DecodeDib(module->resources.DataOf(*entry), *picture);
+  // The picture is a copy now; the library's pages of it may go.
+  module->resources.DoneWith(*entry);
+  if (!decoded) {
     SetLastError(kErrorInvalidData);
     return nullptr;
   }

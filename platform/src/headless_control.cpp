@@ -1,6 +1,7 @@
 // The headless backend's test controls: switch, reset, clock, frames, logs.
 #include <SDL.h>
 
+#include <cstdlib>
 #include <deque>
 
 #include "platform/src/clock_platform.h"
@@ -19,6 +20,30 @@ struct HeadlessState {
 };
 
 bool forcedByTest = false;
+
+// Frames a second of the virtual display a program run headless from the
+// command line presents to (TARNWICKET_HEADLESS_REFRESH); 0: the clock stands
+// still, as tests want it.
+int EnvironmentRefreshHz() {
+  static const int hz = [] {
+    const char* value = std::getenv("TARNWICKET_HEADLESS_REFRESH");
+    const int parsed = value != nullptr ? std::atoi(value) : 0;
+    return parsed >= 1 && parsed <= 1000 ? parsed : 0;
+  }();
+  return hz;
+}
+
+// Advances the virtual clock by one refresh period, in whole milliseconds
+// that add up to exact seconds.
+void WaitForVirtualRefresh() {
+  static int framesThisSecond = 0;
+  const int hz = EnvironmentRefreshHz();
+  if (hz == 0 || forcedByTest) return;
+  const int before = framesThisSecond * 1000 / hz;
+  framesThisSecond = (framesThisSecond + 1) % hz;
+  const int after = framesThisSecond == 0 ? 1000 : framesThisSecond * 1000 / hz;
+  VirtualClockAdvance(static_cast<uint64_t>(after - before));
+}
 
 HeadlessState& State() {
   static HeadlessState state;
@@ -57,6 +82,7 @@ void HeadlessStoreFrame(const uint32_t* pixels, int width, int height, int pitch
     for (int x = 0; x < width; ++x) frame.pixels[static_cast<size_t>(y) * width + x] = row[x] & 0x00FFFFFFu;
   }
   ++state.presentedFrames;
+  WaitForVirtualRefresh();
 }
 
 int HeadlessAnswerMessageBox(HWND owner, const char* text, const char* caption, UINT type) {

@@ -6,14 +6,19 @@
 #include <vector>
 
 #include "platform/sdk/module.h"
+#include "platform/src/core_backend.h"
+#include "platform/src/desktop_folders.h"
 #include "platform/src/module_command_line.h"
 #include "platform/src/module_registry.h"
+#include "platform/src/window_queue.h"
 
 namespace {
 constexpr int kShowNormal = 1;  // SW_SHOWNORMAL
 }
 
 int RunWinMain(int argc, char** argv) {
+  if (PlatformHeadless()) CatchQuitSignals();
+  EnterUserFolder();
   const std::string text = WindowsCommandLine(argc, argv);
   std::vector<char> commandLine(text.begin(), text.end());
   commandLine.push_back('\0');

@@ -1,19 +1,17 @@
 // LoadLibraryA, FreeLibrary and GetModuleHandleA over resource-only PE files:
-// the library is looked for in the program's folder, then in the current
-// directory, and only its resources are read.
-#include <limits.h>
-#include <unistd.h>
-
+// the library is looked for in the program's folder, an installed program's
+// data folder, then the current directory; its file is mapped, and only its
+// resources are read.
 #include <cctype>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
-#include <vector>
 
 #include "platform/sdk/module.h"
+#include "platform/src/desktop_folders.h"
+#include "platform/src/module_mapping.h"
 #include "platform/src/module_registry.h"
 #include "platform/src/pe_resources.h"
 
@@ -23,13 +21,6 @@ namespace {
 
 // Files larger than this are not taken for resource libraries.
 constexpr uintmax_t kMaxLibrarySize = uintmax_t{1} << 30;
-
-fs::path ProgramFolder() {
-  char path[PATH_MAX];
-  const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-  if (length <= 0) return fs::path();
-  return fs::path(std::string(path, static_cast<size_t>(length))).parent_path();
-}
 
 // The name as Windows reads it: backslashes separate folders, a name without
 // an extension gets ".dll", and a trailing dot means "no extension".
@@ -72,23 +63,16 @@ std::optional<fs::path> FindInFolder(const fs::path& folder, const fs::path& fil
   return std::nullopt;
 }
 
+// The program's folder, an installed program's data folder, then the current
+// directory.
 std::optional<fs::path> LocateLibrary(const std::string& name) {
   const fs::path wanted = NormalisedName(name);
   if (wanted.has_parent_path()) return FindInFolder(wanted.parent_path(), wanted.filename());
   if (auto found = FindInFolder(ProgramFolder(), wanted)) return found;
+  const DesktopFolders& folders = CurrentDesktopFolders();
+  if (folders.installed)
+    if (auto found = FindInFolder(folders.dataFolder, wanted)) return found;
   return FindInFolder(fs::current_path(), wanted);
-}
-
-std::optional<std::vector<uint8_t>> ReadWholeFile(const fs::path& path) {
-  std::error_code error;
-  const uintmax_t size = fs::file_size(path, error);
-  if (error || size > kMaxLibrarySize) return std::nullopt;
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  std::vector<uint8_t> bytes(static_cast<size_t>(size));
-  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (static_cast<uintmax_t>(file.gcount()) != size) return std::nullopt;
-  return bytes;
 }
 
 }  // namespace
@@ -109,12 +93,12 @@ HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName) {
     ++loaded->references;
     return HandleOfModule(loaded);
   }
-  std::optional<std::vector<uint8_t>> bytes = ReadWholeFile(*location);
-  if (!bytes) {
+  std::shared_ptr<const MappedFile> file = MappedFile::Open(*location, kMaxLibrarySize);
+  if (file == nullptr) {
     SetLastError(ERROR_MOD_NOT_FOUND);
     return nullptr;
   }
-  std::optional<ResourceTable> resources = ReadPeResources(std::move(*bytes));
+  std::optional<ResourceTable> resources = ReadPeResources(file->Bytes(), file);
   if (!resources) {
     SetLastError(ERROR_BAD_EXE_FORMAT);
     return nullptr;

@@ -51,11 +51,22 @@ Module& ProgramModule() {
   return *program;
 }
 
-void RegisterProgramResources(const void* resFile, size_t size) {
-  const auto* bytes = static_cast<const uint8_t*>(resFile);
-  std::optional<ResourceTable> table = ReadResFile(std::vector<uint8_t>(bytes, bytes + size));
+namespace {
+
+void SetProgramResources(std::optional<ResourceTable> table) {
   if (!table) PlatformFail("RegisterProgramResources", "the embedded resources are no valid .res file");
   ProgramModule().resources = std::move(*table);
+}
+
+}  // namespace
+
+void RegisterProgramResources(const void* resFile, size_t size) {
+  const auto* bytes = static_cast<const uint8_t*>(resFile);
+  SetProgramResources(ReadResFile(std::vector<uint8_t>(bytes, bytes + size)));
+}
+
+void RegisterEmbeddedProgramResources(const void* resFile, size_t size) {
+  SetProgramResources(ReadResFile(ByteView(static_cast<const uint8_t*>(resFile), size), nullptr));
 }
 
 Module* ModuleFromHandle(HMODULE handle) {

@@ -131,8 +131,9 @@ class ResourceTreeReader {
 
 }  // namespace
 
-std::optional<ResourceTable> ReadPeResources(std::vector<uint8_t> bytes) {
-  ResourceTable table(std::move(bytes));
+namespace {
+
+std::optional<ResourceTable> ReadPeResourcesInto(ResourceTable table) {
   const ByteView file = table.Bytes();
 
   uint16_t dosMagic = 0;
@@ -191,4 +192,14 @@ std::optional<ResourceTable> ReadPeResources(std::vector<uint8_t> bytes) {
   ResourceTreeReader reader(file, std::move(sections), resourceRva);
   if (!reader.ReadInto(table)) return std::nullopt;
   return table;
+}
+
+}  // namespace
+
+std::optional<ResourceTable> ReadPeResources(std::vector<uint8_t> bytes) {
+  return ReadPeResourcesInto(ResourceTable(std::move(bytes)));
+}
+
+std::optional<ResourceTable> ReadPeResources(ByteView file, std::shared_ptr<const ResourceBytes> keeper) {
+  return ReadPeResourcesInto(ResourceTable(file, std::move(keeper)));
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -13,3 +14,5 @@
 // directory, name or data range lies outside the file, or the resource
 // directory is not a proper three-level tree (loops, shared directories).
 std::optional<ResourceTable> ReadPeResources(std::vector<uint8_t> file);
+// The same over bytes that `keeper` holds alive (a mapping of the file).
+std::optional<ResourceTable> ReadPeResources(ByteView file, std::shared_ptr<const ResourceBytes> keeper);

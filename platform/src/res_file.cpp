@@ -31,10 +31,7 @@ bool ReadKey(ByteView bytes, uint64_t& offset, uint64_t end, ResourceKey& key) {
   return true;
 }
 
-}  // namespace
-
-std::optional<ResourceTable> ReadResFile(std::vector<uint8_t> data) {
-  ResourceTable table(std::move(data));
+std::optional<ResourceTable> ReadResFileInto(ResourceTable table) {
   const ByteView bytes = table.Bytes();
   uint64_t entry = 0;
   while (entry < bytes.Size()) {
@@ -59,4 +56,14 @@ std::optional<ResourceTable> ReadResFile(std::vector<uint8_t> data) {
     entry = AlignTo4(headerEnd + dataSize);
   }
   return table;
+}
+
+}  // namespace
+
+std::optional<ResourceTable> ReadResFile(std::vector<uint8_t> data) {
+  return ReadResFileInto(ResourceTable(std::move(data)));
+}
+
+std::optional<ResourceTable> ReadResFile(ByteView bytes, std::shared_ptr<const ResourceBytes> keeper) {
+  return ReadResFileInto(ResourceTable(bytes, std::move(keeper)));
 }

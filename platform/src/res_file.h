@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -11,3 +12,6 @@
 // The resources of a .res file; empty when any entry is malformed or runs
 // past the end of the bytes.
 std::optional<ResourceTable> ReadResFile(std::vector<uint8_t> bytes);
+// The same over bytes that `keeper` holds alive (null: for the whole run, as
+// a program's embedded resources are).
+std::optional<ResourceTable> ReadResFile(ByteView bytes, std::shared_ptr<const ResourceBytes> keeper);

@@ -31,6 +31,26 @@ ResourceKey ResourceKey::FromArgument(const char* argument) {
 
 std::string ResourceKey::Describe() const { return isNumber ? std::to_string(number) : text; }
 
+namespace {
+
+struct OwnedBytes final : ResourceBytes {
+  explicit OwnedBytes(std::vector<uint8_t> bytes) : bytes(std::move(bytes)) {}
+  const std::vector<uint8_t> bytes;
+};
+
+}  // namespace
+
+ResourceTable::ResourceTable(std::vector<uint8_t> bytes) {
+  auto owned = std::make_shared<const OwnedBytes>(std::move(bytes));
+  bytes_ = ByteView(owned->bytes.data(), owned->bytes.size());
+  keeper_ = std::move(owned);
+}
+
+ByteView ResourceTable::DataOf(const ResourceEntry& entry) const {
+  if (keeper_ != nullptr && !keeper_->Readable(static_cast<uint64_t>(entry.offset) + entry.size)) return ByteView();
+  return ByteView(bytes_.Data() + entry.offset, entry.size);
+}
+
 void ResourceTable::Add(ResourceKey type, ResourceKey name, uint16_t language, size_t offset, size_t size) {
   entries_.push_back(ResourceEntry{std::move(type), std::move(name), language, offset, size});
 }

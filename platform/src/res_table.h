@@ -1,11 +1,13 @@
 // The resources of one module, whichever way they arrived: read from a PE
 // image's resource directory or from a compiled .res file. Entries are
-// (type, name, language) keys over byte ranges of the table's own copy of the
-// file, so a resource's data stays valid as long as the table lives.
+// (type, name, language) keys over byte ranges of the file's bytes, which the
+// table keeps alive (its own copy, a mapping of the file, or data built into
+// the program), so a resource's data stays valid as long as the table lives.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,10 +41,28 @@ struct ResourceEntry {
   size_t size = 0;
 };
 
+// What holds a table's bytes alive: a copy, or a mapping of the file (see
+// module_mapping.h), which can also tell whether the file still holds them.
+class ResourceBytes {
+ public:
+  virtual ~ResourceBytes() = default;
+  // False once the bytes before `end` can no longer be read (a mapped file
+  // cut short behind the program's back).
+  virtual bool Readable(uint64_t /*end*/) const { return true; }
+  // The bytes from `offset` on, `size` of them, are not needed again soon:
+  // a mapping gives their pages back (they are read again when used).
+  virtual void DoneWith(uint64_t /*offset*/, uint64_t /*size*/) const {}
+};
+
 class ResourceTable {
  public:
   ResourceTable() = default;
-  explicit ResourceTable(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
+  // Over bytes the table owns.
+  explicit ResourceTable(std::vector<uint8_t> bytes);
+  // Over bytes that `keeper` holds (null: bytes that live as long as the
+  // process); the table and its copies share the keeper.
+  ResourceTable(ByteView bytes, std::shared_ptr<const ResourceBytes> keeper)
+      : keeper_(std::move(keeper)), bytes_(bytes) {}
 
   // Records a resource; the caller has checked the range against Bytes().
   void Add(ResourceKey type, ResourceKey name, uint16_t language, size_t offset, size_t size);
@@ -51,12 +71,18 @@ class ResourceTable {
   // English, then whichever comes first. Null when there is none.
   const ResourceEntry* Find(const ResourceKey& type, const ResourceKey& name) const;
 
-  ByteView DataOf(const ResourceEntry& entry) const { return ByteView(bytes_.data() + entry.offset, entry.size); }
-  ByteView Bytes() const { return ByteView(bytes_.data(), bytes_.size()); }
+  // The resource's bytes; empty when they are no longer there to read.
+  ByteView DataOf(const ResourceEntry& entry) const;
+  // The resource has been copied out (a decoded picture): see ResourceBytes::DoneWith.
+  void DoneWith(const ResourceEntry& entry) const {
+    if (keeper_ != nullptr) keeper_->DoneWith(entry.offset, entry.size);
+  }
+  ByteView Bytes() const { return bytes_; }
   const std::vector<ResourceEntry>& Entries() const { return entries_; }
 
  private:
-  std::vector<uint8_t> bytes_;
+  std::shared_ptr<const ResourceBytes> keeper_;
+  ByteView bytes_;
   std::vector<ResourceEntry> entries_;
 };
 

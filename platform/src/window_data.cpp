@@ -172,6 +172,16 @@ BOOL GetWindowRect(HWND hWnd, LPRECT lpRect) {
   return TRUE;
 }
 
+// The SDL window's frame lies outside the client area, so a window is as
+// large as its client area.
+BOOL AdjustWindowRectEx(LPRECT lpRect, DWORD /*dwStyle*/, BOOL /*bMenu*/, DWORD /*dwExStyle*/) {
+  if (lpRect == nullptr) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+  }
+  return TRUE;
+}
+
 BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint) {
   if (FindWindowRecord(hWnd) == nullptr || lpPoint == nullptr) return FALSE;
   const POINT origin = ClientOrigin(hWnd);

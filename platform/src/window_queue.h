@@ -16,8 +16,17 @@ bool TakeDueTimer(HWND filter, MSG* message, bool remove);
 // When the next timer falls due, if any timer is running.
 bool NextTimerDue(uint64_t* due);
 
-// Moves pending SDL events into the queue (nothing in the headless backend).
+// Moves pending SDL events into the queue; headless, only the quit request
+// of a program's SIGINT or SIGTERM (see CatchQuitSignals).
 void PumpSdlEvents();
+
+// Alt+Enter and F11 (without Alt) switch the DirectDraw window between the
+// window and the full screen.
+bool IsDisplaySwitchKey(int virtualKey, bool altDown);
+
+// A program run headless ends on SIGINT and SIGTERM the way SDL makes it end:
+// every top-level window is asked to close. SDL catches them itself.
+void CatchQuitSignals();
 
 // Blocks until an SDL event arrives or the time is up (SDL backend only).
 void WaitForSdlEvent(uint32_t timeoutMilliseconds);

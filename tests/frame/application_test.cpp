@@ -10,7 +10,9 @@
 namespace {
 
 const DWORD kFullScreenStyle = WS_POPUP | WS_BORDER | WS_SYSMENU;
-const DWORD kWindowedStyle = WS_BORDER;
+// A caption and a border (WS_CAPTION holds WS_BORDER), outside the client area.
+const DWORD kWindowedStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+const DWORD kKindOfWindow = WS_POPUP | WS_CHILD | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME;
 
 using ApplicationTest = FrameTest;
 
@@ -58,7 +60,7 @@ TEST_F(ApplicationTest, FirstSettingsByteOneMeansWindowedOnThePrimarySurface) {
   EXPECT_EQ(app.fullScreen, 0);
   ASSERT_NE(app.primarySurface, nullptr);
   EXPECT_EQ(app.backBuffer, app.primarySurface);
-  EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(appWindow, GWL_STYLE)) & kFullScreenStyle, kWindowedStyle);
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(appWindow, GWL_STYLE)) & kKindOfWindow, kWindowedStyle);
 }
 
 TEST_F(ApplicationTest, DisplayStartsBlackInBothModes) {
@@ -317,13 +319,14 @@ TEST_F(ApplicationTest, LostFlipIsDroppedQuietly) {
   EXPECT_EQ(headless::PresentedFrameCount(), presented);
 }
 
-TEST_F(ApplicationTest, WindowedFrameIsPresentedByABlitOntoThePrimarySurface) {
+TEST_F(ApplicationTest, WindowedFrameIsPresentedIntoTheClientArea) {
   WriteSettings(1);
   TestApp app;
   LPDIRECTDRAWSURFACE frame = app.CreateBitmapSurface(800, 600);
   FillSurface(frame, 0x00FF00);
-  app.Blit(frame, 0, 0, 800, 600, app.backBuffer, 0, 0, 0, 0);
+  app.PresentWindowed(frame);
   EXPECT_EQ(headless::LastFrame().Pixel(10, 10), 0x00FF00u);
+  EXPECT_EQ(headless::LastFrame().Pixel(799, 599), 0x00FF00u);
 }
 
 }  // namespace

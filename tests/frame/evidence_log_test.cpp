@@ -45,11 +45,12 @@ class EvidenceLogTest : public FrameTest {
   int RunPresenting(int frames) {
     return RunApplication([&] {
       loopApp.reset(new TestApp());
-      loopApp->onFrame = [frames](TestApp& self) {
+      LPDIRECTDRAWSURFACE frame = loopApp->fullScreen == 1 ? nullptr : loopApp->CreateBitmapSurface(800, 600);
+      loopApp->onFrame = [frames, frame](TestApp& self) {
         if (self.fullScreen == 1) {
           self.FlipSurfaces();
         } else {
-          self.Blit(self.backBuffer, 0, 0, 800, 600, self.primarySurface, 0, 0, 0, 0);
+          self.PresentWindowed(frame);
         }
         if (self.frames == frames) headless::KeyPress(VK_ESCAPE);
       };
@@ -82,7 +83,7 @@ TEST_F(EvidenceLogTest, FullScreenRunNotesTheModeFramesAndExit) {
   EXPECT_EQ(lines.back(), "exit 0");
 }
 
-TEST_F(EvidenceLogTest, WindowedFramesAreCountedAsWholeFrameCopiesOntoThePrimary) {
+TEST_F(EvidenceLogTest, WindowedFramesAreCountedAsTheyArePresented) {
   WriteSettings(1);
   EXPECT_EQ(RunPresenting(30), 0);
   const std::vector<std::string> lines = Lines();
@@ -93,11 +94,12 @@ TEST_F(EvidenceLogTest, WindowedFramesAreCountedAsWholeFrameCopiesOntoThePrimary
   EXPECT_EQ(CountOf("depth-set 32"), 0) << "windowed mode keeps the desktop's mode";
 }
 
-TEST_F(EvidenceLogTest, PartialCopiesOntoTheWindowedPrimaryAreNoFrames) {
+TEST_F(EvidenceLogTest, AWindowedFrameLostWithItsPrimarySurfaceIsFatalAndNoFrame) {
   WriteSettings(1);
   TestApp app;
-  LPDIRECTDRAWSURFACE piece = app.CreateBitmapSurface(50, 50);
-  app.Blit(piece, 0, 0, 50, 50, app.primarySurface, 10, 10, 0, 0);
+  LPDIRECTDRAWSURFACE frame = app.CreateBitmapSurface(800, 600);
+  headless::LoseSurface(app.primarySurface);
+  EXPECT_EQ(FatalTextOf([&] { app.PresentWindowed(frame); }), "Surface Lost");
   EXPECT_EQ(CountOf("presented 1"), 0);
 }
 

@@ -37,6 +37,7 @@ void FrameTest::SetUp() {
   headless::Reset();
   appWindow = nullptr;
   theApp = nullptr;
+  frameDisplay = FrameDisplay();
   char current[PATH_MAX];
   ASSERT_NE(getcwd(current, sizeof current), nullptr);
   previousDirectory = current;

@@ -35,6 +35,7 @@ const Reader kReaders[] = {
     {"dialog_template", RunDialogTemplateInput},
     {"fen_position", RunFenPositionInput},
     {"comment_commands", RunCommentCommandsInput},
+    {"viewer_arguments", RunViewerArgumentsInput},
 };
 
 struct InputFile {

@@ -11,10 +11,17 @@
 //   poke paint <class|-> <title|-> <seconds>  finish the painting that is due now
 //   poke controls <class|-> <title|->         list the child controls
 //   poke pointer <x> <y>                      put the mouse pointer there
+//   poke move <class|-> <title|-> <x> <y>     move the window's top-left corner there
+//   poke host <width> <height> <seconds>      make a top-level window "PreviewHost" (as
+//                                             the screensaver settings' preview box), print
+//                                             "host HWND", keep it that long, destroy it
+//   poke child <hwnd> <seconds>               wait until the window has a child; prints
+//                                             its place as "wait" does
 // "-" matches any class or title. Exit code 0 on success, 1 on a time-out,
 // 2 on a usage error.
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -84,13 +91,40 @@ BOOL CALLBACK PrintControl(HWND control, LPARAM) {
   return TRUE;
 }
 
+// The screensaver settings' preview box: a plain window that paints
+// nothing of its own beneath its child.
+int Host(int width, int height, double seconds) {
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+  windowClass.lpszClassName = "PreviewHost";
+  RegisterClassA(&windowClass);
+  HWND host = CreateWindowExA(0, "PreviewHost", "PreviewHost", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 100, 100, width,
+                              height, nullptr, nullptr, windowClass.hInstance, nullptr);
+  if (host == nullptr) return 1;
+  std::printf("host %llu\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(host)));
+  std::fflush(stdout);
+  const DWORD deadline = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+  while (static_cast<LONG>(GetTickCount() - deadline) < 0) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    Sleep(20);
+  }
+  DestroyWindow(host);
+  return 0;
+}
+
 int Usage() {
   std::fprintf(stderr,
                "usage: poke wait|gone|paint <class|-> <title|-> <seconds>\n"
                "       poke key <class|-> <title|-> <virtual-key>\n"
                "       poke click <class|-> <title|-> <control-id>\n"
                "       poke controls <class|-> <title|->\n"
-               "       poke pointer <x> <y>\n");
+               "       poke pointer <x> <y>\n"
+               "       poke move <class|-> <title|-> <x> <y>\n"
+               "       poke host <width> <height> <seconds>\n"
+               "       poke child <hwnd> <seconds>\n");
   return 2;
 }
 
@@ -108,8 +142,34 @@ int main(int argc, char** argv) {
     if (argc != 4) return Usage();
     return SetCursorPos(std::atoi(argv[2]), std::atoi(argv[3])) ? 0 : 1;
   }
+  if (std::strcmp(command, "host") == 0) {
+    if (argc != 5) return Usage();
+    return Host(std::atoi(argv[2]), std::atoi(argv[3]), std::atof(argv[4]));
+  }
+  if (std::strcmp(command, "child") == 0) {
+    if (argc != 4) return Usage();
+    HWND parent = reinterpret_cast<HWND>(static_cast<uintptr_t>(std::strtoull(argv[2], nullptr, 0)));
+    const DWORD deadline = GetTickCount() + static_cast<DWORD>(std::atof(argv[3]) * 1000);
+    for (;;) {
+      HWND child = GetWindow(parent, GW_CHILD);
+      if (child != nullptr && IsWindowVisible(child)) {
+        PrintPlace(child);
+        return 0;
+      }
+      if (static_cast<LONG>(GetTickCount() - deadline) >= 0) return NotFound(command);
+      Sleep(50);
+    }
+  }
   if (argc < 4) return Usage();
   const Target target = {OrNull(argv[2]), OrNull(argv[3])};
+  if (std::strcmp(command, "move") == 0 && argc == 6) {
+    HWND window = Find(target);
+    if (window == nullptr) return NotFound(command);
+    return SetWindowPos(window, nullptr, std::atoi(argv[4]), std::atoi(argv[5]), 0, 0,
+                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)
+               ? 0
+               : 1;
+  }
 
   if (std::strcmp(command, "wait") == 0 && argc == 5) {
     HWND window = WaitFor(target, std::atof(argv[4]));

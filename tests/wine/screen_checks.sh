@@ -48,13 +48,23 @@ expect_colour() {
   fi
 }
 
-# The viewer's scene at the screen's top left: squares of the a-file that no
-# move of the first game touches, and the glass of the game number's display.
+# The viewer's scene with its top-left corner at (x, y) of the screen (0, 0
+# when not given): squares of the a-file that no move of the first game
+# touches, and the glass of the game number's display.
 check_board_and_console() {
-  local shot=$1
-  expect_colour "board square a5 (dark)" "$shot" 106 256 8 "$dark_square" 40 || return 1
-  expect_colour "board square a4 (light)" "$shot" 106 306 8 "$light_square" 40 || return 1
-  expect_colour "console: game number display" "$shot" 598 304 6 "$console_glass" 40 || return 1
+  local shot=$1 x=${2:-0} y=${3:-0}
+  expect_colour "board square a5 (dark)" "$shot" $((x + 106)) $((y + 256)) 8 "$dark_square" 40 || return 1
+  expect_colour "board square a4 (light)" "$shot" $((x + 106)) $((y + 306)) 8 "$light_square" 40 || return 1
+  expect_colour "console: game number display" "$shot" $((x + 598)) $((y + 304)) 6 "$console_glass" 40 || return 1
+}
+
+# Fields of poke's "window L T R B client X Y W H" line, by name.
+place_field() {
+  local place=$1 name=$2
+  echo "$place" | tr -d '\r' | awk -v name="$name" '{
+    split("left top right bottom - clientx clienty clientw clienth", names, " ")
+    for (i = 1; i <= 9; i++) if (names[i] == name) print $(i + 1)
+  }'
 }
 
 # Two of the dialog's picture controls (ids from "poke controls") look

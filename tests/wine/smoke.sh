@@ -47,7 +47,7 @@ package=$(cd "$package" && pwd)
 
 # The hand that waits for windows and presses keys, a Windows program too.
 x86_64-w64-mingw32-g++ -std=c++17 -O2 -Wall -Wextra -Werror -static -o "$out/poke.exe" \
-  "$root/tests/wine/poke.cpp" -luser32
+  "$root/tests/wine/poke.cpp" -luser32 -lgdi32
 
 echo "wine smoke: $(wine --version 2>/dev/null), package $package"
 status=0

@@ -3,6 +3,7 @@
 // display objects, the base key handling, flipping and the play timer.
 #include "viewer/frame/direct_draw_application.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -12,6 +13,7 @@
 
 HWND appWindow = nullptr;
 DirectDrawApplication* theApp = nullptr;
+FrameDisplay frameDisplay;
 
 namespace {
 
@@ -19,14 +21,19 @@ const char kWindowClassName[] = "ddwindow";
 const int kApplicationIconId = IDI_VIEWER;
 const UINT_PTR kPlayTimerId = 1;
 
-// Fills the rectangle (0, 0, width, height) of a surface with black, again
-// and again while the surface is still drawing.
-HRESULT FillBlack(LPDIRECTDRAWSURFACE surface, int32_t width, int32_t height) {
+// A window with a caption, a border and a system menu that can be
+// minimised; its client area is the frame's size.
+const DWORD kWindowedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+const DWORD kFullScreenStyle = WS_POPUP | WS_BORDER | WS_SYSMENU;
+const DWORD kPreviewStyle = WS_CHILD | WS_VISIBLE;
+
+// Fills a rectangle of a surface with black, again and again while the
+// surface is still drawing.
+HRESULT FillBlack(LPDIRECTDRAWSURFACE surface, RECT rect) {
   DDBLTFX effects;
   std::memset(&effects, 0, sizeof effects);
   effects.dwSize = sizeof effects;
   effects.dwFillColor = 0;
-  RECT rect = {0, 0, width, height};
   HRESULT result;
   do {
     result = surface->Blt(&rect, nullptr, nullptr, DDBLT_COLORFILL, &effects);
@@ -51,6 +58,7 @@ DirectDrawApplication::DirectDrawApplication(HINSTANCE instance, const char* tit
       fullScreen(1) {
   appWindow = nullptr;
   fullScreen = fullScreenChoice == 0 ? 0 : 1;
+  ApplyForcedDisplayMode();
   this->width = width;
   this->height = height;
   this->bitsPerPixel = bitsPerPixel;
@@ -93,6 +101,13 @@ void DirectDrawApplication::StartTimer(UINT periodMs) { SetTimer(appWindow, kPla
 
 // Byte 0 of the settings file is 1 for windowed mode; anything else, or no
 // file at all, means full-screen.
+// A screensaver's mode is not the settings file's.
+void DirectDrawApplication::ApplyForcedDisplayMode() {
+  if (frameDisplay.previewParent != nullptr) fullScreen = 0;
+  if (frameDisplay.forcedFullScreen == 0 || frameDisplay.forcedFullScreen == 1)
+    fullScreen = frameDisplay.forcedFullScreen;
+}
+
 // The window's extra bytes hold the application object, so they are as wide
 // as a pointer.
 void DirectDrawApplication::RegisterWindowClass() {
@@ -111,10 +126,27 @@ void DirectDrawApplication::RegisterWindowClass() {
   if (RegisterClassA(&windowClass) == 0) throw FatalError("RegisterClass failed.");
 }
 
+// Full-screen: a popup at (0, 0) of the frame's size. Windowed: caption and
+// border outside a client area of the frame's size, centred on the screen.
+// A screensaver preview: a child filling its parent's client area.
 void DirectDrawApplication::CreateAppWindow(const char* title, int showCommand) {
-  const DWORD style = fullScreen == 1 ? WS_POPUP | WS_BORDER | WS_SYSMENU : WS_BORDER;
-  HWND window =
-      CreateWindowExA(0, kWindowClassName, title, style, 0, 0, width, height, nullptr, nullptr, instance, this);
+  HWND parent = frameDisplay.previewParent;
+  DWORD style = fullScreen == 1 ? kFullScreenStyle : kWindowedStyle;
+  RECT place = {0, 0, width, height};
+  if (parent != nullptr) {
+    style = kPreviewStyle;
+    if (!GetClientRect(parent, &place)) throw FatalError("CreateWindowEx failed.");
+  } else if (fullScreen == 0) {
+    AdjustWindowRectEx(&place, style, FALSE, 0);
+    const LONG outerWidth = place.right - place.left;
+    const LONG outerHeight = place.bottom - place.top;
+    place.left = std::max<LONG>(0, (GetSystemMetrics(SM_CXSCREEN) - outerWidth) / 2);
+    place.top = std::max<LONG>(0, (GetSystemMetrics(SM_CYSCREEN) - outerHeight) / 2);
+    place.right = place.left + outerWidth;
+    place.bottom = place.top + outerHeight;
+  }
+  HWND window = CreateWindowExA(0, kWindowClassName, title, style, place.left, place.top, place.right - place.left,
+                                place.bottom - place.top, parent, nullptr, instance, this);
   if (window == nullptr) throw FatalError("CreateWindowEx failed.");
   appWindow = window;
   ShowWindow(appWindow, showCommand);
@@ -168,11 +200,15 @@ void DirectDrawApplication::SetUpFullScreen() {
   }
 }
 
-// The desktop's mode stays; the primary surface is the frame's only target.
+// The desktop's mode stays. The primary surface is the whole screen, and a
+// clipper for the window keeps the frame inside the window's visible part.
+// A preview's child window is the cooperative window too where the driver
+// takes a child window (Wine presents only there); else the preview has none.
 void DirectDrawApplication::SetUpWindowed() {
-  if (directDraw->SetCooperativeLevel(appWindow, DDSCL_NORMAL) != DD_OK) {
-    throw FatalError("SetCooperativeLevel failed.");
-  }
+  HRESULT result = directDraw->SetCooperativeLevel(appWindow, DDSCL_NORMAL);
+  if (result != DD_OK && frameDisplay.previewParent != nullptr)
+    result = directDraw->SetCooperativeLevel(nullptr, DDSCL_NORMAL);
+  if (result != DD_OK) throw FatalError("SetCooperativeLevel failed.");
   DDSURFACEDESC description;
   std::memset(&description, 0, sizeof description);
   description.dwSize = sizeof description;
@@ -183,13 +219,63 @@ void DirectDrawApplication::SetUpWindowed() {
     throw FatalError("CreateSurface failed.");
   }
   backBuffer = primarySurface;
+
+  LPDIRECTDRAWCLIPPER clipper = nullptr;
+  if (directDraw->CreateClipper(0, &clipper, nullptr) != DD_OK) throw FatalError("CreateClipper failed.");
+  // The surface holds the clipper from here on.
+  const bool attached = clipper->SetHWnd(0, appWindow) == DD_OK && primarySurface->SetClipper(clipper) == DD_OK;
+  clipper->Release();
+  if (!attached) throw FatalError("SetClipper failed.");
 }
 
 // Back buffer first, then the primary surface; a failed back-buffer clear
-// leaves the primary surface as it is.
+// leaves the primary surface as it is. Windowed, the primary surface is the
+// screen and only the window's client area is cleared.
 void DirectDrawApplication::ClearDisplay() {
-  if (FillBlack(backBuffer, width, height) != DD_OK) return;
-  FillBlack(primarySurface, width, height);
+  RECT area = {0, 0, width, height};
+  if (fullScreen == 0 && !ClientAreaOnScreen(&area)) return;
+  if (FillBlack(backBuffer, area) != DD_OK) return;
+  FillBlack(primarySurface, area);
+}
+
+bool DirectDrawApplication::ClientAreaOnScreen(RECT* area) const {
+  RECT client = {0, 0, 0, 0};
+  POINT origin = {0, 0};
+  if (!GetClientRect(appWindow, &client) || !ClientToScreen(appWindow, &origin)) return false;
+  if (client.right <= 0 || client.bottom <= 0) return false;
+  *area = RECT{origin.x, origin.y, origin.x + client.right, origin.y + client.bottom};
+  return true;
+}
+
+// The client area's place is taken again for every frame, so the picture
+// follows the window when it moves.
+void DirectDrawApplication::PresentWindowed(LPDIRECTDRAWSURFACE frame) {
+#ifdef _WIN32
+  // A preview window belongs to another program's window, above which a
+  // driver may draw its primary surface nowhere (Wine's does not), so the
+  // frame goes in through the window's own device context.
+  if (frameDisplay.previewParent != nullptr) {
+    PresentPreview(frame);
+    return;
+  }
+#endif
+  RECT place;
+  if (!ClientAreaOnScreen(&place)) {
+    presentPacer.AfterPresent();  // minimised: nothing to show, and no haste either
+    return;
+  }
+  RECT source = {0, 0, width, height};
+  HRESULT result;
+  do {
+    result = primarySurface->Blt(&place, frame, &source, 0, nullptr);
+  } while (result == DDERR_WASSTILLDRAWING);
+  if (result == DD_OK) {
+    FramePresented();
+    return;
+  }
+  if (result == DDERR_SURFACELOST) throw FatalError("Surface Lost");
+  NoteDroppedFlip(result);
+  presentPacer.AfterPresent();
 }
 
 // The back buffer belongs to the flipping chain (or is the primary surface),
@@ -207,6 +293,36 @@ void DirectDrawApplication::ReleaseDisplayObjects() {
   backBuffer = nullptr;
   if (appWindow != nullptr) DetachApplication(appWindow);
 }
+
+#ifdef _WIN32
+void DirectDrawApplication::PresentPreview(LPDIRECTDRAWSURFACE frame) {
+  RECT client = {0, 0, 0, 0};
+  HDC frameDc = nullptr;
+  if (!GetClientRect(appWindow, &client) || client.right <= 0 || client.bottom <= 0) {
+    presentPacer.AfterPresent();
+    return;
+  }
+  const HRESULT result = frame->GetDC(&frameDc);
+  if (result == DDERR_SURFACELOST) throw FatalError("Surface Lost");
+  if (result != DD_OK) {
+    NoteDroppedFlip(result);
+    presentPacer.AfterPresent();
+    return;
+  }
+  HDC windowDc = GetDC(appWindow);
+  SetStretchBltMode(windowDc, HALFTONE);
+  SetBrushOrgEx(windowDc, 0, 0, nullptr);
+  const bool drawn =
+      StretchBlt(windowDc, 0, 0, client.right, client.bottom, frameDc, 0, 0, width, height, SRCCOPY) != FALSE;
+  ReleaseDC(appWindow, windowDc);
+  frame->ReleaseDC(frameDc);
+  if (drawn) {
+    FramePresented();
+  } else {
+    presentPacer.AfterPresent();
+  }
+}
+#endif
 
 // The mode the display really is in once set up: the desktop's in windowed
 // mode, the one the driver accepted in full-screen mode.

@@ -10,6 +10,7 @@
 #include "common/settings/settings_file.h"
 #include "platform/win32.h"
 #include "viewer/frame/fatal_error.h"
+#include "viewer/frame/frame_display.h"
 #include "viewer/frame/present_schedule.h"
 
 class DirectDrawApplication {
@@ -36,6 +37,11 @@ class DirectDrawApplication {
   // Shows the back buffer by flipping the chain (full-screen mode only); a
   // lost or refused flip drops the frame.
   void FlipSurfaces();
+  // Windowed mode: shows the frame (an off-screen surface of the frame's
+  // size) in the window's client area, wherever the window is on the screen
+  // and clipped to what of it is visible; a screensaver preview's smaller
+  // client area gets the frame reduced. A lost primary surface is fatal.
+  void PresentWindowed(LPDIRECTDRAWSURFACE frame);
   // Starts timer 1 on the application window, or changes its period.
   void StartTimer(UINT periodMs);
 
@@ -63,12 +69,20 @@ class DirectDrawApplication {
   int16_t fullScreen;
 
  private:
+  void ApplyForcedDisplayMode();
   void RegisterWindowClass();
   void CreateAppWindow(const char* title, int showCommand);
   void SetUpDirectDraw();
   void SetUpFullScreen();
   void SetUpWindowed();
   void ClearDisplay();
+  // The window's client area in screen coordinates; false when it is empty
+  // (the window is minimised).
+  bool ClientAreaOnScreen(RECT* area) const;
+#ifdef _WIN32
+  // The frame reduced into a screensaver preview's window.
+  void PresentPreview(LPDIRECTDRAWSURFACE frame);
+#endif
   void ReleaseDisplayObjects();
   // The display mode as set up: its refresh rate paces the frames, and the
   // evidence log (see evidence_log.h) records it.

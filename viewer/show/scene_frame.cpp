@@ -234,7 +234,7 @@ void ViewerApp::Present() {
   if (options_.fullScreenCopy == 1) {
     FlipSurfaces();
   } else {
-    Blit(surfaces_.offscreenFrame, 0, 0, kFrameWidth, kFrameHeight, primarySurface, 0, 0, 0, 0);
+    PresentWindowed(surfaces_.offscreenFrame);
   }
   ++frameRate_.framesThisSecond;
 }

@@ -3,6 +3,7 @@
 // of the play timer follow. After it, the console window shows the ticker.
 #include "art/resource_catalog.h"
 #include "common/frame_geometry.h"
+#include "viewer/frame/program_version.h"
 #include "viewer/show/calendar_time.h"
 #include "viewer/show/viewer_app.h"
 
@@ -16,7 +17,7 @@ const char* IntroLine(int16_t second) {
     case 1: return "Tarnw         ";
     case 2: return "Tarnwicke     ";
     case 3: return "Tarnwicket    ";
-    case 4: return "Tarnwicket 1.0";
+    case 4: return "Tarnwicket " TARNWICKET_VERSION;
     case 5:
     case 6: return "by: Ordo Velux";
     default: return "              ";

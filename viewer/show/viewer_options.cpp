@@ -18,7 +18,7 @@ ViewerOptions ViewerOptionsFrom(const SettingsFile& settings) {
   const auto has = [&](const auto& field) { return settings.Holds(field); };
   const auto flag = [](uint8_t value) { return static_cast<int16_t>(value == 1); };
 
-  if (has(r.windowedMode)) options.fullScreenCopy = r.windowedMode == 1 ? 0 : 1;
+  // windowedMode: the frame's choice (FullScreenChoice), which the viewer copies.
   if (has(r.moveDelay)) options.delayMs = r.moveDelay * 500;
   if (has(r.nextGameDelay)) options.gameEndWait = r.nextGameDelay;
   if (has(r.firstMoveDelay)) options.openingWait = r.firstMoveDelay;

@@ -22,7 +22,7 @@ struct ArtSelection {
 };
 
 struct ViewerOptions {
-  int16_t fullScreenCopy = 1;  // 1: frames are flipped; 0: copied into the window
+  int16_t fullScreenCopy = 1;  // the frame's display mode: 1 frames are flipped; 0 copied into the window
   int32_t delayMs = 1000;      // pause between plies, on top of the slide
   int16_t gameEndWait = 10;    // ticks from a game's end to the next game
   int16_t openingWait = 10;    // ticks from a game's start to its first ply

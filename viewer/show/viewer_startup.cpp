@@ -1,12 +1,19 @@
 // ViewerApp start-up and shutdown: settings, art libraries, layouts,
 // surfaces, the game file and the first game; and the release of what the
 // viewer holds when it ends.
+#include "viewer/frame/viewer_arguments.h"
 #include "viewer/show/calendar_time.h"
 #include "viewer/show/viewer_app.h"
 
 namespace {
 
-constexpr char kDefaultGameFile[] = "Tarnwicket.pgn";
+// The options with the display mode the frame took (the settings file's, or
+// a screensaver's), and no sound for a show that must be silent.
+ViewerOptions ShownAs(ViewerOptions options, int16_t fullScreen, bool silent) {
+  options.fullScreenCopy = fullScreen;
+  if (silent) options.soundOn = 0;
+  return options;
+}
 
 }  // namespace
 
@@ -20,10 +27,10 @@ ViewerApp::ViewerApp(const SettingsFile& settings, HINSTANCE instance, const cha
                      int32_t width, int32_t height, int32_t bitsPerPixel, const char* commandLine)
     : DirectDrawApplication(instance, title, showCommand, width, height, bitsPerPixel, commandLine,
                             FullScreenChoice(settings)),
-      options_(ViewerOptionsFrom(settings)),
+      options_(ShownAs(ViewerOptionsFrom(settings), fullScreen, frameDisplay.silent)),
       art_(options_.art) {
   random_.Seed(static_cast<uint32_t>(CalendarSeconds()));
-  games_.SetFileName((commandLine != nullptr && commandLine[0] != 0) ? commandLine : kDefaultGameFile);
+  games_.SetFileName((commandLine != nullptr && commandLine[0] != 0) ? commandLine : kDefaultGameFileName);
 
   try {
     libraries_.Load();
