@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
       options.gameSources.push_back(argv[i]);
     }
   }
-  if (options.gameSources.empty()) options.gameSources = {TARNWICKET_SOAK_DEMO_GAMES, TARNWICKET_SOAK_LEGAL_GAMES, TARNWICKET_SOAK_SETUP_GAMES};
+  if (options.gameSources.empty())
+    options.gameSources = {TARNWICKET_SOAK_DEMO_GAMES, TARNWICKET_SOAK_LEGAL_GAMES, TARNWICKET_SOAK_SETUP_GAMES};
   if (options.games < 1 || options.baselineGame < 1 || options.baselineGame >= options.games) {
     std::fprintf(stderr, "TarnwicketSoak: the baseline game must come before the last game\n");
     return 2;
