@@ -32,7 +32,8 @@ TEST(MovetextReadingTest, CommentsVariationsAndAnnotationsArePassedOver) {
   play.IndexFile(DataFile("pgn/comments-variations-annotations.pgn"));
   ASSERT_EQ(play.games.lastGameIndex(), 0);
   play.games.LoadGame(0);
-  EXPECT_EQ(play.DisplaySlots(), "e4 e5!? Nf3 Nc6 Bb5 a6 Ba4?! Nf6 O-O Be7 Re1 b5 Bb3 d6 c3 O-O *");
+  // Glyphs $1 to $6 show beside their moves as the signs they stand for.
+  EXPECT_EQ(play.DisplaySlots(), "e4! e5!? Nf3 Nc6 Bb5 a6 Ba4?! Nf6 O-O! Be7 Re1 b5 Bb3 d6 c3 O-O *");
   EXPECT_EQ(play.games.plyCounts()[0], 17);
   // The display keeps the marks; the played text does not.
   char text[100], displayText[100];

@@ -1,18 +1,22 @@
-// TarnwicketCheck FILE.pgn: plays every game of a PGN file through the
-// viewer's chess code and prints one line per game (see README.md).
+// TarnwicketCheck [--plies] FILE.pgn: plays every game of a PGN file
+// through the viewer's chess code and prints one line per game, and with
+// --plies one line per ply before it (see README.md).
 // Exit status: 0 every game played through, 1 some raised an error,
 // 2 the file cannot be read.
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "tools/check/game_checker.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: TarnwicketCheck FILE.pgn\n");
+  const bool plies = argc == 3 && std::strcmp(argv[1], "--plies") == 0;
+  if (argc != 2 && !plies) {
+    std::fprintf(stderr, "usage: TarnwicketCheck [--plies] FILE.pgn\n");
     return 2;
   }
+  const char* fileName = argv[argc - 1];
   const auto start = std::chrono::steady_clock::now();
   GameChecker checker;
   static char outputBuffer[1 << 16];
@@ -20,15 +24,19 @@ int main(int argc, char** argv) {
   // One pass over the file: each game is played as soon as it is read.
   int games = 0;
   try {
-    if (!checker.Open(argv[1])) throw FatalError("cannot read");
+    if (!checker.Open(fileName)) throw FatalError("cannot read");
+    if (plies) checker.ShowPlies();
+    std::string plyLines;
     while (checker.LoadNextGame()) {
-      const std::string line = checker.PlayLoadedGame();
+      plyLines.clear();
+      const std::string line = checker.PlayLoadedGame(plies ? &plyLines : nullptr);
+      std::fputs(plyLines.c_str(), stdout);
       std::fputs(line.c_str(), stdout);
       std::fputc('\n', stdout);
       ++games;
     }
   } catch (const FatalError&) {
-    std::fprintf(stderr, "TarnwicketCheck: cannot read %s\n", argv[1]);
+    std::fprintf(stderr, "TarnwicketCheck: cannot read %s\n", fileName);
     return 2;
   }
   std::fflush(stdout);

@@ -1,6 +1,8 @@
 // GameChecker: one game at a time, played exactly as the viewer plays it.
 #include "tools/check/game_checker.h"
 
+#include "tools/check/ply_lines.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -23,6 +25,7 @@ bool IsReadable(const char* fileName) {
 bool GameChecker::Open(const char* fileName) {
   // One pass, no take-backs: only the positions count.
   chess_.SetPresenting(false);
+  games_.ReadNotes(false);
   games_.SetFileName(fileName);
   return IsReadable(fileName) && games_.OpenForReading();
 }
@@ -54,7 +57,12 @@ std::string GameChecker::PlayGame(int number) {
   return PlayLoadedGame();
 }
 
-std::string GameChecker::PlayLoadedGame() {
+void GameChecker::ShowPlies() {
+  chess_.SetPresenting(true);
+  games_.ReadNotes(true);
+}
+
+std::string GameChecker::PlayLoadedGame(std::string* plyLines) {
   chess_.StartGame(games_.gameStart());
   const int number = games_.currentGame();
   int pliesResolved = 0;
@@ -62,7 +70,10 @@ std::string GameChecker::PlayLoadedGame() {
   try {
     // Every ply lands before the next: AdvancePly applies it first.
     while (chess_.gameState() == ChessState::kPlaying) {
-      if (chess_.AdvancePly(games_.plies()).resolved) ++pliesResolved;
+      const PlyOutcome outcome = chess_.AdvancePly(games_.plies());
+      if (!outcome.resolved) continue;
+      ++pliesResolved;
+      if (plyLines != nullptr) *plyLines += PlyLine(number, outcome.plyIndex, outcome.move, games_.notes()) + "\n";
     }
   } catch (const FatalError& error) {
     pliesPlayed += pliesResolved;

@@ -26,8 +26,12 @@ class GameChecker {
   // without the line end: "N<TAB>P<TAB>BOARD<TAB>RESULT", or
   // "N<TAB>ERROR<TAB>K<TAB>MESSAGE" when ply K raised a FatalError.
   std::string PlayGame(int number);
-  // Plays the game loaded last to its end; its line, as PlayGame's.
-  std::string PlayLoadedGame();
+  // Plays the game loaded last to its end; its line, as PlayGame's. With
+  // `plyLines`, the line of each ply played goes there first (--plies).
+  std::string PlayLoadedGame(std::string* plyLines = nullptr);
+  // Shows the plies as the console does (their glyphs) and reads the
+  // games' notes (for --plies).
+  void ShowPlies();
 
   const GameIndex& games() const { return games_; }
   const ChessState& chess() const { return chess_; }

@@ -65,6 +65,8 @@ class ChessState {
   bool NextPlyIsFirstMove(const PlyLists& plies) const;
   // Number of plies before the one most recently shown (-1: none shown).
   int16_t PliesBeforeShown() const { return static_cast<int16_t>(plyIndex_ - 1); }
+  // Number of plies shown so far: the place of the next ply in the game.
+  int16_t PliesShown() const { return plyIndex_; }
   // Takes back the ply most recently shown: replays the game up to it
   // without reporting the replayed plies, and sets up its reverse slide.
   // An outcome without takeBack when no ply had been shown (nothing

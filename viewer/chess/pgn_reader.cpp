@@ -1,12 +1,14 @@
 // PgnReader: buffered reading and splitting of a PGN game file.
 #include "viewer/chess/pgn_reader.h"
 
-#include "viewer/chess/tag_values.h"
-
+#include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+
+#include "viewer/chess/tag_values.h"
 
 namespace {
 
@@ -175,11 +177,13 @@ void PgnReader::SkipBlanks() {
   }
 }
 
-void PgnReader::SkipLine() {
+void PgnReader::SkipLine(std::string* text) {
   for (;;) {
     const void* newline = std::memchr(pos_, '\n', end_ - pos_);
+    char* stop = newline != nullptr ? static_cast<char*>(const_cast<void*>(newline)) : end_;
+    if (text != nullptr) KeepText(*text, pos_, stop);
     if (newline != nullptr) {
-      pos_ = static_cast<char*>(const_cast<void*>(newline)) + 1;
+      pos_ = stop + 1;
       lineStart_ = true;
       return;
     }
@@ -188,18 +192,36 @@ void PgnReader::SkipLine() {
   }
 }
 
-void PgnReader::SkipBraceComment() {
+void PgnReader::SkipBraceComment(std::string* text) {
   ++pos_;  // the '{'
   lineStart_ = false;
   for (;;) {
     const void* close = std::memchr(pos_, '}', end_ - pos_);
+    char* stop = close != nullptr ? static_cast<char*>(const_cast<void*>(close)) : end_;
+    if (text != nullptr) KeepText(*text, pos_, stop);
     if (close != nullptr) {
-      pos_ = static_cast<char*>(const_cast<void*>(close)) + 1;
+      pos_ = stop + 1;
       return;
     }
     pos_ = end_;
     if (!Refill()) return;
   }
+}
+
+void PgnReader::KeepText(std::string& text, const char* from, const char* to) {
+  const size_t room = kMaxCommentLength > text.size() ? kMaxCommentLength - text.size() : 0;
+  text.append(from, std::min(room, static_cast<size_t>(to - from)));
+}
+
+// A comment met between plies goes to `aside`, when there is one.
+void PgnReader::ReadComment(MovetextAside* aside, bool restOfLine) {
+  if (aside == nullptr) {
+    restOfLine ? SkipLine() : SkipBraceComment();
+    return;
+  }
+  comment_.clear();
+  restOfLine ? SkipLine(&comment_) : SkipBraceComment(&comment_);
+  aside->OnComment(comment_);
 }
 
 // Skips a variation with its nested variations and comments. A '[' opening
@@ -280,7 +302,7 @@ int PgnReader::ReadRawToken(char* token, bool& hasDot) {
   }
 }
 
-PgnReader::TokenEnd PgnReader::ReadPlyToken(char* token) {
+PgnReader::TokenEnd PgnReader::ReadPlyToken(char* token, MovetextAside* aside) {
   for (;;) {
     SkipBlanks();
     const int c = Peek();
@@ -297,8 +319,8 @@ PgnReader::TokenEnd PgnReader::ReadPlyToken(char* token) {
       continue;
     }
     switch (c) {
-      case '{': SkipBraceComment(); continue;
-      case ';': SkipLine(); continue;
+      case '{': ReadComment(aside, false); continue;
+      case ';': ReadComment(aside, true); continue;
       case '(': SkipVariation(); continue;
       case ')':
       case '}':
@@ -311,8 +333,14 @@ PgnReader::TokenEnd PgnReader::ReadPlyToken(char* token) {
     bool hasDot = false;
     int length = ReadRawToken(token, hasDot);
     // A numeric annotation glyph ($14; \$14 as some repositories escape it).
-    if (token[0] == '$' || (token[0] == '\\' && token[1] == '$')) continue;
-    if (IsAnnotationSign(token, length)) continue;
+    if (token[0] == '$' || (token[0] == '\\' && token[1] == '$')) {
+      if (aside != nullptr) aside->OnGlyph(std::atoi(token + (token[0] == '$' ? 1 : 2)));
+      continue;
+    }
+    if (IsAnnotationSign(token, length)) {
+      if (aside != nullptr) aside->OnSign(token);
+      continue;
+    }
     if (hasDot) {
       if (IsEnPassantMark(token)) continue;
       length = StripEnPassantSuffix(token, length);
@@ -326,21 +354,24 @@ PgnReader::TokenEnd PgnReader::ReadPlyToken(char* token) {
   }
 }
 
-// Keeps the values of the tags that say how the game starts.
-void PgnReader::NoteStartTag(const char* name) {
-  if (name[0] != 'F' && name[0] != 'V') return;
-  if (NameIs(name, "FEN")) {
-    QuotedTagValue(name, fenTag_);
-    hasFenTag_ = true;
-  } else if (NameIs(name, "Variant")) {
-    QuotedTagValue(name, variantTag_);
-    hasVariantTag_ = true;
+// The tags whose values are kept, by their name.
+const char* const kNamedTags[static_cast<int>(NamedTag::kCount)] = {
+    "FEN", "Variant", "WhiteElo", "BlackElo", "TimeControl", "WhiteClock", "BlackClock", "ECO", "Opening", "Variation",
+};
+
+// Keeps the value of a tag of kNamedTags.
+void PgnReader::NoteNamedTag(const char* name) {
+  if (std::strchr("FVWBTEO", name[0]) == nullptr || name[0] == '\0') return;
+  for (int tag = 0; tag < static_cast<int>(NamedTag::kCount); ++tag) {
+    if (!NameIs(name, kNamedTags[tag])) continue;
+    QuotedTagValue(name, namedTags_[tag]);
+    hasNamedTag_[tag] = true;
+    return;
   }
 }
 
 int PgnReader::ReadTagSection(char (*tagTexts)[kTextSize], int maxTags) {
-  hasFenTag_ = hasVariantTag_ = false;
-  fenTag_[0] = variantTag_[0] = '\0';
+  for (bool& has : hasNamedTag_) has = false;
   // Names of this section's tags, as hashes, to notice a repeated one.
   constexpr int kTrackedNames = 64;
   uint64_t names[kTrackedNames];
@@ -409,7 +440,7 @@ int PgnReader::ReadTagSection(char (*tagTexts)[kTextSize], int maxTags) {
       }
     }
     if (nameCount < kTrackedNames) names[nameCount++] = hash;
-    NoteStartTag(name);
+    NoteNamedTag(name);
 
     if (count < maxTags) std::memcpy(tagTexts[count], text, length + 1);
     ++count;

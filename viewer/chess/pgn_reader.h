@@ -19,6 +19,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
+#include <string_view>
 #include <vector>
 
 // A place in the game file to come back to: the byte offset and whether
@@ -28,10 +30,42 @@ struct ReaderPosition {
   bool lineStart = true;
 };
 
+// What the movetext reader passes over between two plies, handed on to
+// whoever reads the game's notes: the comments (the text between the braces,
+// or after a ';' to the end of the line), the numeric annotation glyphs
+// ($14: 14) and the stand-alone annotation signs ("!?"). What stands inside a
+// variation is not handed on.
+class MovetextAside {
+ public:
+  virtual void OnComment(std::string_view text) = 0;
+  virtual void OnGlyph(int code) = 0;
+  virtual void OnSign(const char* sign) = 0;
+
+ protected:
+  ~MovetextAside() = default;
+};
+
+// The tags whose values the reader keeps, wherever they stand in the section.
+enum class NamedTag {
+  kFen,
+  kVariant,
+  kWhiteElo,
+  kBlackElo,
+  kTimeControl,
+  kWhiteClock,
+  kBlackClock,
+  kEco,
+  kOpening,
+  kVariation,
+  kCount,
+};
+
 class PgnReader {
  public:
   // Room for a token or a tag text: 99 characters and a terminating zero.
   static constexpr int kTextSize = 100;
+  // A comment is kept to this many characters.
+  static constexpr size_t kMaxCommentLength = 16384;
 
   enum class TokenEnd {
     kToken,      // a ply token (or a result token) was read
@@ -68,30 +102,34 @@ class PgnReader {
   // game), or before movetext written on a tag's own line.
   int ReadTagSection(char (*tagTexts)[kTextSize], int maxTags);
 
-  // After ReadTagSection: the values of the section's FEN and Variant tags,
-  // or nullptr where the section has none.
-  const char* FenTag() const { return hasFenTag_ ? fenTag_ : nullptr; }
-  const char* VariantTag() const { return hasVariantTag_ ? variantTag_ : nullptr; }
+  // After ReadTagSection: the value of one of the section's named tags
+  // (cut to 99 characters), or nullptr where the section has none.
+  const char* TagValue(NamedTag tag) const {
+    return hasNamedTag_[static_cast<int>(tag)] ? namedTags_[static_cast<int>(tag)] : nullptr;
+  }
 
   // Reads the next ply token of the movetext into token (kTextSize bytes),
   // with its move number removed. Anything else than kToken leaves token
-  // empty.
-  TokenEnd ReadPlyToken(char* token);
+  // empty. What it passes over on the way goes to `aside` (when given).
+  TokenEnd ReadPlyToken(char* token, MovetextAside* aside = nullptr);
 
  private:
   bool Refill();
   int PeekSlow();
   int Peek() { return pos_ < end_ ? static_cast<unsigned char>(*pos_) : PeekSlow(); }
-  void SkipLine();
-  void SkipBraceComment();
+  // Skip a line or a comment, keeping their text in `text` when given.
+  void SkipLine(std::string* text = nullptr);
+  void SkipBraceComment(std::string* text = nullptr);
+  void ReadComment(MovetextAside* aside, bool restOfLine);
+  static void KeepText(std::string& text, const char* from, const char* to);
   void SkipVariation();
   // Skips spaces, tabs, CR and LF, keeping track of line starts.
   void SkipBlanks();
   // Reads a run of token characters, cut to kTextSize - 1; returns its
   // length and tells whether it holds a '.'.
   int ReadRawToken(char* token, bool& hasDot);
-  // Keeps the value of a FEN or Variant tag.
-  void NoteStartTag(const char* name);
+  // Keeps the value of a named tag.
+  void NoteNamedTag(const char* name);
 
   std::FILE* file_ = nullptr;
   std::vector<char> buffer_;
@@ -99,8 +137,7 @@ class PgnReader {
   char* end_ = nullptr;
   int64_t bufferOffset_ = 0;  // file offset of buffer_[0]
   bool lineStart_ = true;
-  char fenTag_[kTextSize] = "";
-  char variantTag_[kTextSize] = "";
-  bool hasFenTag_ = false;
-  bool hasVariantTag_ = false;
+  std::string comment_;  // the comment being read
+  char namedTags_[static_cast<int>(NamedTag::kCount)][kTextSize] = {};
+  bool hasNamedTag_[static_cast<int>(NamedTag::kCount)] = {};
 };

@@ -91,6 +91,7 @@ void ChessState::PlayFetchedPly(int16_t side, PlyOutcome& outcome) {
   NormalisePlyText(plyText_);
   outcome.side = side;
   outcome.moveNumber = moveNumber_;
+  outcome.plyIndex = static_cast<int16_t>(plyIndex_ - 1);
   outcome.move = plyDisplayText_;
   outcome.result = Result();
   if (gameState_ != kPlaying) return;

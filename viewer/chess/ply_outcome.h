@@ -37,6 +37,7 @@ struct PlyOutcome {
 
   int16_t side = 0;        // the mover: ChessState::kWhite or kBlack
   int16_t moveNumber = 0;  // full-move number of the ply
+  int16_t plyIndex = 0;    // the ply's place in the game, from 0 (its slot in the ply lists)
   // The ply as written, as the console shows it (the chess state's text,
   // good until its next ply).
   const char* move = "";

@@ -17,7 +17,7 @@ int64_t TimeSpent(const PlyNotes* plies, int count, int ply, const ClockStart& s
   const PlyNotes& notes = plies[ply];
   if (notes.spent.known()) return notes.spent.ms;
   if (!notes.clock.known()) return kNoTime;
-  const TimeReading& before = ply >= 2 ? plies[ply - 2].clock : StartOf(start, MoverOf(ply));
+  const TimeReading& before = ply >= 2 ? plies[ply - 2].clock : StartOf(start, MoverOf(ply, start.firstMover));
   if (!before.known()) return kNoTime;
   const int64_t spent = before.ms - notes.clock.ms + start.incrementMs;
   return spent < 0 ? 0 : spent;
@@ -33,7 +33,7 @@ TimeReading ClockShown(const PlyNotes* plies, int count, int played, ClockSide s
   if (plies != nullptr) {
     if (played > count) played = count;
     for (int k = played - 1; k >= 0; --k) {
-      if (MoverOf(k) == side && plies[k].clock.known()) return plies[k].clock;
+      if (MoverOf(k, start.firstMover) == side && plies[k].clock.known()) return plies[k].clock;
     }
   }
   return StartOf(start, side);

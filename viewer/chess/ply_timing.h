@@ -2,9 +2,10 @@
 // ply, the pause before it when the game is replayed at its real pace, and
 // the clocks the console shows.
 //
-// The plies are an array of PlyNotes, ply k (from 0) in element k, White's
-// plies at even k (games always start from the standard position). All
-// functions are pure: they read the array and the start and change nothing.
+// The plies are an array of PlyNotes, ply k (from 0) in element k; the
+// first mover's plies (the start's firstMover: White unless the game starts
+// from a position with Black to move) at even k. All functions are pure:
+// they read the array and the start and change nothing.
 #pragma once
 
 #include <cstdint>
@@ -12,10 +13,10 @@
 #include "viewer/chess/ply_notes.h"
 #include "viewer/chess/time_control.h"
 
-enum class ClockSide { kWhite = 0, kBlack = 1 };
-
-// The side that makes ply k.
-inline ClockSide MoverOf(int ply) { return ply % 2 == 0 ? ClockSide::kWhite : ClockSide::kBlack; }
+// The side that makes ply k of a game whose first ply is firstMover's.
+inline ClockSide MoverOf(int ply, ClockSide firstMover) {
+  return (ply % 2 == 0) == (firstMover == ClockSide::kWhite) ? ClockSide::kWhite : ClockSide::kBlack;
+}
 
 // The time spent on ply k in milliseconds: its [%emt] where it has one;
 // else the mover's previous clock (the clock after the mover's ply before,

@@ -34,11 +34,15 @@ TimeControl ReadTimeControl(std::string_view value);
 // A WhiteClock or BlackClock value.
 TimeReading ReadClockTag(std::string_view value);
 
-// Both players' starting times and the increment of one game.
+enum class ClockSide { kWhite = 0, kBlack = 1 };
+
+// Both players' starting times and the increment of one game, and whose
+// ply comes first.
 struct ClockStart {
   TimeReading white;
   TimeReading black;
   int64_t incrementMs = 0;
+  ClockSide firstMover = ClockSide::kWhite;
 };
 
 // The game's start from its three tag values (empty for a tag the game does

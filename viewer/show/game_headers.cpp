@@ -2,6 +2,7 @@
 // log line of each game load, the resume file and its reading at start-up.
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "viewer/chess/tag_values.h"
 #include "viewer/show/game_index.h"
@@ -36,7 +37,8 @@ bool ReadInt16(std::FILE* file, int16_t& value) {
 int GameIndex::ReadHeaders() {
   std::memset(headerLines_, 0, sizeof headerLines_);
   const int tags = gameFile_.ReadTagSection(headerLines_, kHeaderLineCount);
-  gameStart_ = ReadGameStart(gameFile_.FenTag(), gameFile_.VariantTag());
+  gameStart_ = ReadGameStart(gameFile_.TagValue(NamedTag::kFen), gameFile_.TagValue(NamedTag::kVariant));
+  ReadNoteTags();
 
   if (keepRecords_) {
     if (std::FILE* log = std::fopen(kLogFileName, "ab")) {
@@ -94,4 +96,30 @@ void GameIndex::AppendFirstPlyLog(int fps, int moveFrames, int delayMs) {
   std::fprintf(log, "move speed:%d\r\n", moveFrames);
   std::fprintf(log, "delaytime:%d\r\n", delayMs);
   std::fclose(log);
+}
+
+namespace {
+
+std::string TagText(const PgnReader& file, NamedTag tag) {
+  const char* value = file.TagValue(tag);
+  return value != nullptr ? value : "";
+}
+
+}  // namespace
+
+void GameIndex::ReadNoteTags() {
+  notes_.Clear();
+  if (!readNotes_) return;
+  notes_.clocks = ReadClockStart(TagText(gameFile_, NamedTag::kTimeControl), TagText(gameFile_, NamedTag::kWhiteClock),
+                                 TagText(gameFile_, NamedTag::kBlackClock));
+  if (gameStart_.setUp && gameStart_.position.sideToMove == kBlackSide) notes_.clocks.firstMover = ClockSide::kBlack;
+  notes_.whiteElo = TagText(gameFile_, NamedTag::kWhiteElo);
+  notes_.blackElo = TagText(gameFile_, NamedTag::kBlackElo);
+  // "C20 King's Pawn Game, Alapin": what the game has of the three.
+  const std::string eco = TagText(gameFile_, NamedTag::kEco);
+  const std::string opening = TagText(gameFile_, NamedTag::kOpening);
+  const std::string variation = TagText(gameFile_, NamedTag::kVariation);
+  notes_.opening = eco;
+  if (!opening.empty()) notes_.opening += (notes_.opening.empty() ? "" : " ") + opening;
+  if (!variation.empty()) notes_.opening += (notes_.opening.empty() ? "" : ", ") + variation;
 }

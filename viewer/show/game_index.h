@@ -14,6 +14,7 @@
 #include "viewer/chess/chess_state.h"
 #include "viewer/chess/pgn_reader.h"
 #include "viewer/chess/ply_lists.h"
+#include "viewer/show/game_notes.h"
 
 class GameIndex {
  public:
@@ -35,6 +36,9 @@ class GameIndex {
   void SetTagOptions(uint8_t blankUnknownTags, uint8_t bareTagValues);
   // False keeps "lastgameplayed.txt" and "Tarnwicket.rsm" untouched (for tools).
   void KeepRecords(bool keep) { keepRecords_ = keep; }
+  // False passes over the games' comments, glyphs and clock tags (for tools
+  // that want the moves alone).
+  void ReadNotes(bool read) { readNotes_ = read; }
 
   // --- The library ---
 
@@ -83,11 +87,15 @@ class GameIndex {
   const HeaderLine& headerLine(int line) const { return headerLines_[line]; }
   // How the loaded game starts.
   const GameStart& gameStart() const { return gameStart_; }
+  // What the loaded game says besides its moves.
+  const GameNotes& notes() const { return notes_; }
 
  private:
   // Reads the loaded game's tag section into the header lines, appends the
   // log line and rewrites the resume file.
   int ReadHeaders();  // returns the number of tags
+  // The loaded game's clock tags, ratings and opening into its notes.
+  void ReadNoteTags();
   // Reads the movetext of the game at the file's position into the lists.
   bool ReadMovetext();  // true when it read a ply or a result
   // After a result token: passes over what follows it, noting the end of the file.
@@ -103,6 +111,8 @@ class GameIndex {
   PlyLists plies_;
   HeaderLine headerLines_[kHeaderLineCount];
   GameStart gameStart_;
+  GameNotes notes_;
+  bool readNotes_ = true;
   uint8_t blankUnknownTags_ = 1;
   uint8_t bareTagValues_ = 0;
   bool keepRecords_ = true;

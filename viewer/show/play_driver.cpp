@@ -7,7 +7,6 @@
 
 #include "common/frame_geometry.h"
 #include "viewer/frame/evidence_log.h"
-#include "viewer/show/art_choice.h"
 #include "viewer/show/text_encoding.h"
 #include "viewer/show/viewer_app.h"
 
@@ -15,15 +14,30 @@ void ViewerApp::OnTimer() {
   if (chess_.gameState() == ChessState::kPlaying && frameRate_.Measured()) {
     if (play_.plyWaitCount < options_.openingWait) {
       ++play_.plyWaitCount;
-    } else if (play_.holdForTicker == 1 && !ticker_.done()) {
+    } else if (PlyHeldForTicker()) {
       ++play_.plyWaitCount;
-    } else if (play_.paused == 0) {
+      RestoreUsualTimer();
+    } else if (play_.paused != 0) {
+      RestoreUsualTimer();
+    } else if (!RealPaceWaits()) {
       AdvancePly();
     }
   } else if (chess_.gameState() >= ChessState::kGameOver) {
+    RestoreUsualTimer();
     ++play_.endWaitCount;
     if (play_.endWaitCount >= options_.gameEndWait) NewGame(0);
   }
+}
+
+// The first ply waits for the game's announcements, and with "wait for
+// announcements" on every ply waits for the comment on show to run through.
+bool ViewerApp::PlyHeldForTicker() const {
+  if (play_.holdForTicker == 1 && !ticker_.done()) return true;
+  return options_.holdForTicker == 1 && !ticker_.commentDone();
+}
+
+void ViewerApp::RestoreUsualTimer() {
+  if (play_.timerPeriodMs != 0) SetPlayTimer(PlayTimerPeriodMs());
 }
 
 void ViewerApp::OnKeyDown(WPARAM virtualKey, LPARAM /*keyData*/) {
@@ -74,11 +88,12 @@ void ViewerApp::NewGame(int16_t sameGame) {
       std::memcpy(shownHeaders_[line], games_.headerLine(line), sizeof shownHeaders_[line]);
       ConvertUtf8ToWindows1252(shownHeaders_[line], sizeof shownHeaders_[line]);
     }
-    ticker_.StartGame(shownHeaders_);
     NoteEvidence("game", game);
   }
+  StartGameNotes();
   ticker_.SkipEmptyFirstLines();
   chess_.StartGame(games_.gameStart());
+  RestoreUsualTimer();
   // The lamp of the side whose ply comes first.
   scene_.lampSide = chess_.FirstMover() == ChessState::kWhite ? 1 : 0;
   play_.endWaitCount = 0;
@@ -118,11 +133,7 @@ void ViewerApp::ChooseRandomLayout() {
 // Players' names beside the board and the game numbers on the console.
 void ViewerApp::DrawNamesAndNumbers() {
   using namespace frame_geometry;
-  const bool framed = ConsoleStyleHasOverlay(art_.consoleStyle);
-  const TextField black = framed ? kFramedBlackNameField : kBlackNameField;
-  const TextField white = framed ? kFramedWhiteNameField : kWhiteNameField;
-  DrawText(shownHeaders_[5], black.cells, black.x, black.y, surfaces_.sceneBackground);
-  DrawText(shownHeaders_[4], white.cells, white.x, white.y, surfaces_.sceneBackground);
+  DrawPlayerNames();
   char number[16];
   std::snprintf(number, sizeof number, "%5d", games_.currentGame());
   DrawText(number, kGameNumberField.cells, kGameNumberField.x, kGameNumberField.y, surfaces_.sceneBackground);
@@ -166,7 +177,9 @@ void ViewerApp::AdvancePly() {
   DrawTrays(outcome.trayChanges);
   if (outcome.resolved) {
     StartSlide(outcome);
-    NoteEvidence("ply", outcome.move);
+    ShowPlyComment(outcome.plyIndex);
+    NoteShownPly(outcome);
   }
   RebuildPieceLayer();
+  AwaitNextPly();
 }

@@ -90,6 +90,7 @@ void ViewerApp::LandPly() {
   scene_.settleCount = 1;
   scene_.glowPhase = 0;
   RebuildPieceLayer();
+  ShowClocksAfter(chess_.PliesShown());
 }
 
 // A while after the landing: the highlight rises, the turn lamp changes
@@ -228,6 +229,7 @@ void ViewerApp::DrawConsoleText(LPDIRECTDRAWSURFACE target) {
   std::snprintf(number, sizeof number, "%3d", chess_.moveNumber());
   DrawText(number, kMoveNumberField.cells, kMoveNumberField.x, kMoveNumberField.y, target);
   DrawText(chess_.plyDisplayText(), kPlyField.cells, kPlyField.x, kPlyField.y, target);
+  DrawClocks(target);
 }
 
 void ViewerApp::Present() {

@@ -46,7 +46,7 @@ void ViewerApp::MeasureFrameRate() {
   const int32_t speedFactor = 5 * (20 - speed) / 12 + 1;
   const int32_t divisor = frameRate_.fps != 0 ? frameRate_.fps : 1;
   play_.moveFrames = speedFactor * 16000 / divisor;
-  StartTimer(PlayTimerPeriodMs());
+  SetPlayTimer(PlayTimerPeriodMs());
 }
 
 void ViewerApp::DrawTickerOrIntro(LPDIRECTDRAWSURFACE target) {

@@ -33,6 +33,13 @@ struct SceneState {
   PlyAnimation standing;  // its kind and its place (fromX, fromY)
 };
 
+// The players' clocks on the console, in a game whose plies have [%clk].
+struct ConsoleClocks {
+  bool shown = false;   // the game has clocks: the name fields make room for them
+  bool tenths = false;  // its clocks were written with fractions of a second
+  int16_t plies = 0;    // the clocks stand as these first plies left them
+};
+
 // The frame rate, counted over the intro's seconds.
 struct FrameRate {
   int64_t lastSecond = 0;
@@ -61,4 +68,14 @@ struct PlayState {
   int16_t endWaitCount = 0;
   int16_t paused = 0;
   int16_t holdForTicker = 1;  // this game's first ply waits for the announcements
+  uint32_t timerPeriodMs = 0;  // the period the play timer runs at
+};
+
+// Real pace: when the next ply is due on the platform's clock, and since
+// when the clock of the side to move has been running down.
+struct PaceState {
+  bool armed = false;  // a ply is awaited
+  uint32_t dueMs = 0;
+  bool clockRuns = false;
+  uint32_t clockRunsSinceMs = 0;
 };

@@ -31,4 +31,9 @@ void ViewerApp::TakeBackPly() {
   RebuildPieceLayer();
   // The lamp of the side whose ply slides back.
   scene_.lampSide = outcome.side == ChessState::kWhite ? 1 : 0;
+  // The clocks and the comment as the ply before left them; in real pace
+  // the ply taken back comes again after its time.
+  ShowClocksAfter(outcome.pliesReplayed);
+  ShowPlyComment(outcome.pliesReplayed - 1);
+  AwaitNextPly();
 }

@@ -118,3 +118,11 @@ void ConvertUtf8ToWindows1252(char* text, size_t capacity) {
   }
   bytes[out] = 0;
 }
+
+std::string ShownText(const std::string& text) {
+  std::string shown(text);
+  shown.push_back('\0');
+  ConvertUtf8ToWindows1252(&shown[0], shown.size());
+  shown.resize(std::strlen(shown.c_str()));
+  return shown;
+}

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 // Rewrites the zero-terminated `text` (at most `capacity` bytes, terminator
 // included) from UTF-8 to Windows-1252 in place; the result is never longer.
@@ -13,3 +14,6 @@
 // accented Latin letters, which lose their accent (c for c-acute), and
 // combining accents and byte-order marks, which are dropped.
 void ConvertUtf8ToWindows1252(char* text, size_t capacity);
+
+// The same for a text of any length (a comment).
+std::string ShownText(const std::string& text);

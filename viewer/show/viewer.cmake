@@ -7,8 +7,11 @@ add_library(tarnwicket_viewer STATIC
   ${CMAKE_CURRENT_LIST_DIR}/art_libraries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/asset_loading.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calendar_time.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/console_notes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/notes_shown.cpp
   ${CMAKE_CURRENT_LIST_DIR}/play_driver.cpp
   ${CMAKE_CURRENT_LIST_DIR}/random.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/real_pace.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scene_drawing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scene_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scene_intro.cpp

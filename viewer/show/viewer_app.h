@@ -7,6 +7,9 @@
 
 #include <cstdint>
 
+#include <string>
+
+#include "common/frame_geometry.h"
 #include "common/settings/layout_list.h"
 #include "platform/win32.h"
 #include "viewer/chess/chess_state.h"
@@ -18,6 +21,12 @@
 #include "viewer/show/surface_set.h"
 #include "viewer/show/ticker.h"
 #include "viewer/show/viewer_options.h"
+
+// The two players' name fields of the console style on show.
+struct NameFields {
+  frame_geometry::TextField white;
+  frame_geometry::TextField black;
+};
 
 class ViewerApp : public DirectDrawApplication {
  public:
@@ -48,6 +57,11 @@ class ViewerApp : public DirectDrawApplication {
   const SceneState& scene() const { return scene_; }
   const FrameRate& frameRate() const { return frameRate_; }
   const PlayState& play() const { return play_; }
+  const ConsoleClocks& clocks() const { return clocks_; }
+  const PaceState& pace() const { return pace_; }
+  // The clock text `side`'s name field shows now (kClockCells cells, or
+  // empty in a game without clocks).
+  std::string ClockText(ClockSide side) const;
   // Puts back a scene taken earlier (for tools that hold a slide still,
   // such as the frame-time benchmark).
   void RestoreScene(const SceneState& scene) { scene_ = scene; }
@@ -85,6 +99,37 @@ class ViewerApp : public DirectDrawApplication {
   void RestartScene();
   void ChooseRandomLayout();
   void DrawNamesAndNumbers();
+  bool PlyHeldForTicker() const;
+  // The play timer back at its usual period, once it runs.
+  void RestoreUsualTimer();
+
+  // Console notes: ratings, clocks, comments, the evidence of each ply.
+  const PlyNotes* NotesOfPly(int ply) const;  // null outside the loaded game
+  // The loaded game's clocks, opening and first comment take the console.
+  void StartGameNotes();
+  // The ticker shows ply `ply`'s comment and evaluation (nothing for -1).
+  void ShowPlyComment(int ply);
+  // The clocks stand as the first `plies` plies left them.
+  void ShowClocksAfter(int plies);
+  NameFields CurrentNameFields() const;
+  // Names with ratings onto the scene, leaving room for the clocks.
+  void DrawPlayerNames();
+  void DrawClocks(LPDIRECTDRAWSURFACE target);
+  void NoteShownPly(const PlyOutcome& outcome);
+
+  // Real pace.
+  // Starts the play timer at periodMs (10 at least) unless it runs at it.
+  void SetPlayTimer(uint32_t periodMs);
+  int64_t PlyTimeSpent(int ply) const;
+  uint32_t RealPacePauseMs(int ply) const;
+  // In real pace, the next ply is awaited from now for its pause.
+  void AwaitNextPly();
+  // True while the next ply is not yet due (the timer is set for it).
+  bool RealPaceWaits();
+  // The clock of the side to move starts running down now (real pace).
+  void StartClockRunning();
+  // `shown` run down by the time waited, in real pace.
+  TimeReading RunningClock(const TimeReading& shown) const;
 
   // Scene drawing.
   void RebuildPieceLayer();
@@ -130,4 +175,6 @@ class ViewerApp : public DirectDrawApplication {
   SceneState scene_;
   FrameRate frameRate_;
   PlayState play_;
+  ConsoleClocks clocks_;
+  PaceState pace_;
 };

@@ -40,6 +40,9 @@ struct ViewerOptions {
   int16_t animate = 1;           // 0: every ply lands at once
   int16_t liftMax = 20;          // how high a moving piece rises over its shadow
   int16_t liftStep = 5;          // pixels a frame by which it rises and sinks
+  int16_t realPace = 0;          // plies come at the pace the game was played
+  int16_t realPaceFactor = 10;   // ... divided by this
+  int16_t showComments = 1;      // comments and evaluations on the console
   ArtSelection art;
 };
 
