@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/frame_geometry.h"
+
 Picture ReadSurface(LPDIRECTDRAWSURFACE surface) {
   Picture picture;
   DDSURFACEDESC description;
@@ -125,4 +127,12 @@ int64_t CompareWithGolden(const Picture& frame, const std::string& goldenName) {
   }
   if (differing != 0) WritePng(std::string(TARNWICKET_TEST_OUTPUT) + "/" + goldenName, frame);
   return differing;
+}
+
+bool ShowsText(const Picture& picture, const SurfaceSet& surfaces, int x, int y, const std::string& text, int cells) {
+  for (int i = 0; i < cells; ++i) {
+    const unsigned char code = i < static_cast<int>(text.size()) ? static_cast<unsigned char>(text[i]) : 0;
+    if (!ShowsOpaque(picture, ReadSurface(surfaces.glyphs[code]), x + frame_geometry::kGlyphWidth * i, y)) return false;
+  }
+  return true;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/headless.h"
+#include "viewer/show/surface_set.h"
 
 struct Picture {
   int width = 0;
@@ -26,6 +27,10 @@ Picture Region(const Picture& picture, int x, int y, int width, int height);
 bool ShowsOpaque(const Picture& picture, const Picture& sprite, int x, int y);
 // True when every non-black pixel of `sprite` shows at (x, y) (a keyed copy).
 bool ShowsKeyed(const Picture& picture, const Picture& sprite, int x, int y);
+
+// True when the picture shows `text` in `cells` glyph cells of the font at
+// (x, y); cells past the text's end show glyph 0.
+bool ShowsText(const Picture& picture, const SurfaceSet& surfaces, int x, int y, const std::string& text, int cells);
 
 // Golden frames: PNG files of the test data. With TARNWICKET_UPDATE_GOLDEN=1
 // in the environment the frame is written instead of compared.

@@ -10,16 +10,6 @@
 
 namespace {
 
-// True when the frame shows `text` in `cells` glyph cells at (x, y).
-bool ShowsText(const Picture& frame, ViewerApp& app, int x, int y, const std::string& text, int cells) {
-  for (int i = 0; i < cells; ++i) {
-    const unsigned char code = i < static_cast<int>(text.size()) ? text[i] : 0;
-    const int cellX = x + frame_geometry::kGlyphWidth * i;
-    if (!ShowsOpaque(frame, ReadSurface(app.surfaces().glyphs[code]), cellX, y)) return false;
-  }
-  return true;
-}
-
 SessionSetup OneGame() {
   SessionSetup setup;
   setup.pgn = TestGame("1.e4 e5 2.Nf3", "1-0");
@@ -39,7 +29,8 @@ TEST(ViewerIntro, ShowsOneLinePerSecondWithTheKingOnItsHomeSquare) {
     ASSERT_EQ(app.frameRate().secondsCounted, second);
     const Picture frame = LastFrame();
     const frame_geometry::TextField ticker = frame_geometry::kTickerField;
-    EXPECT_TRUE(ShowsText(frame, app, ticker.x, ticker.y, lines[second], ticker.cells)) << "second " << second;
+    EXPECT_TRUE(ShowsText(frame, app.surfaces(), ticker.x, ticker.y, lines[second], ticker.cells))
+        << "second " << second;
     // The white king on e1.
     const frame_geometry::ScreenPoint e1 = frame_geometry::SpritePlace(7, 4);
     EXPECT_TRUE(ShowsKeyed(frame, ReadSurface(app.surfaces().whitePieces[kKing]), e1.x, e1.y));

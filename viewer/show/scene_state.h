@@ -67,7 +67,7 @@ struct PlayState {
   int16_t plyWaitCount = 0;
   int16_t endWaitCount = 0;
   int16_t paused = 0;
-  int16_t holdForTicker = 1;  // this game's first ply waits for the announcements
+  int16_t holdForTicker = 1;   // this game's first ply waits for the announcements
   uint32_t timerPeriodMs = 0;  // the period the play timer runs at
 };
 
