@@ -1,12 +1,15 @@
 #!/usr/bin/env node
-// make_games.mjs COUNT FILE: writes COUNT random legal games (chess.js, one
+// make_games.mjs COUNT FILE: writes COUNT random legal games (chessops, one
 // seeded generator) in the form a big site exports them: seventeen tags,
-// SAN with move numbers, eighty columns to a line, a result.
+// SAN with move numbers, eighty columns to a line, a result. chessops is
+// looked for in node_modules of the current folder.
 import fs from 'fs';
-import { createRequire } from 'module';
+import path from 'path';
+import { pathToFileURL } from 'url';
 
-const require = createRequire(import.meta.url);
-const { Chess } = require('chess.js');
+const chessops = (name) => import(pathToFileURL(path.join(process.cwd(), 'node_modules', 'chessops', 'dist', 'esm', name)).href);
+const { Chess } = await chessops('chess.js');
+const { makeSan } = await chessops('san.js');
 const [count, file] = [Number(process.argv[2] || 30000), process.argv[3] || 'games.pgn'];
 
 let seed = 20261208;
@@ -19,17 +22,34 @@ function random() {
 }
 const pick = (list) => list[Math.floor(random() * list.length)];
 
+// Every legal move of the position, promotions to each piece.
+function legalMoves(pos) {
+  const moves = [];
+  for (const [from, dests] of pos.allDests()) {
+    const pawn = pos.board.get(from).role === 'pawn';
+    for (const to of dests) {
+      const lastRank = (to >> 3) === 7 || (to >> 3) === 0;
+      if (pawn && lastRank) {
+        for (const promotion of ['queen', 'rook', 'bishop', 'knight']) moves.push({ from, to, promotion });
+      } else {
+        moves.push({ from, to });
+      }
+    }
+  }
+  return moves;
+}
+
 const out = fs.openSync(file, 'w');
 for (let n = 1; n <= count; n++) {
-  const chess = new Chess();
+  const pos = Chess.default();
   const plies = 20 + Math.floor(random() * 120);
   const sans = [];
-  for (let i = 0; i < plies && !chess.isGameOver(); i++) {
-    const move = pick(chess.moves());
-    chess.move(move);
-    sans.push(move);
+  for (let i = 0; i < plies && !pos.isEnd(); i++) {
+    const move = pick(legalMoves(pos));
+    sans.push(makeSan(pos, move));
+    pos.play(move);
   }
-  const result = chess.isCheckmate() ? (chess.turn() === 'w' ? '0-1' : '1-0') : pick(['1-0', '0-1', '1/2-1/2']);
+  const result = pos.isCheckmate() ? (pos.turn === 'white' ? '0-1' : '1-0') : pick(['1-0', '0-1', '1/2-1/2']);
   const tags = [
     ['Event', 'Rated Blitz game'], ['Site', `https://example.org/${n.toString(16)}`], ['Date', '2024.03.09'],
     ['Round', '-'], ['White', `player${Math.floor(random() * 90000)}`], ['Black', `player${Math.floor(random() * 90000)}`],

@@ -90,12 +90,6 @@ inline int64_t SeekTarget(std::FILE* file, int64_t offset) {
 #endif
 }
 
-bool NameIs(const char* name, const char* wanted) {
-  const size_t length = std::strlen(wanted);
-  return std::strncmp(name, wanted, length) == 0 &&
-         (name[length] == ' ' || name[length] == '\t' || name[length] == '"');
-}
-
 }  // namespace
 
 PgnReader::PgnReader() = default;
@@ -167,13 +161,15 @@ int PgnReader::PeekSlow() {
 
 void PgnReader::SkipBlanks() {
   for (;;) {
-    while (pos_ < end_) {
-      const unsigned char c = static_cast<unsigned char>(*pos_);
-      if (!IsBlank(c)) return;
-      if (c == '\n') lineStart_ = true;
-      ++pos_;
-    }
-    if (!Refill()) return;
+    // The loops keep the cursor in a local: stores through a char pointer
+    // could otherwise change the member, and it would be reloaded at each byte.
+    const char* at = pos_;
+    const char* const end = end_;
+    bool lineStart = lineStart_;
+    while (at < end && IsBlank(static_cast<unsigned char>(*at))) lineStart |= *at++ == '\n';
+    pos_ = const_cast<char*>(at);
+    lineStart_ = lineStart;
+    if (at < end || !Refill()) return;
   }
 }
 
@@ -283,20 +279,21 @@ bool PgnReader::SkipFiller() {
 
 int PgnReader::ReadRawToken(char* token, bool& hasDot) {
   int length = 0;
-  hasDot = false;
+  bool dot = false;
   for (;;) {
-    while (pos_ < end_) {
-      const unsigned char c = static_cast<unsigned char>(*pos_);
-      if (kClasses.of[c] & kTokenStop) {
-        token[length] = '\0';
-        return length;
-      }
-      hasDot |= c == '.';
+    const char* at = pos_;
+    const char* const end = end_;
+    while (at < end) {
+      const unsigned char c = static_cast<unsigned char>(*at);
+      if (kClasses.of[c] & kTokenStop) break;
+      dot |= c == '.';
       if (length < kTextSize - 1) token[length++] = static_cast<char>(c);
-      ++pos_;
+      ++at;
     }
-    if (!Refill()) {
+    pos_ = const_cast<char*>(at);
+    if (at < end || !Refill()) {
       token[length] = '\0';
+      hasDot = dot;
       return length;
     }
   }
@@ -355,16 +352,16 @@ PgnReader::TokenEnd PgnReader::ReadPlyToken(char* token, MovetextAside* aside) {
 }
 
 // The tags whose values are kept, by their name.
-const char* const kNamedTags[static_cast<int>(NamedTag::kCount)] = {
+constexpr std::string_view kNamedTags[static_cast<int>(NamedTag::kCount)] = {
     "FEN", "Variant", "WhiteElo", "BlackElo", "TimeControl", "WhiteClock", "BlackClock", "ECO", "Opening", "Variation",
 };
 
-// Keeps the value of a tag of kNamedTags.
-void PgnReader::NoteNamedTag(const char* name) {
-  if (std::strchr("FVWBTEO", name[0]) == nullptr || name[0] == '\0') return;
+// Keeps the value of a tag of kNamedTags; `name` runs to the end of the
+// tag's name in `text`.
+void PgnReader::NoteNamedTag(std::string_view name, const char* text) {
   for (int tag = 0; tag < static_cast<int>(NamedTag::kCount); ++tag) {
-    if (!NameIs(name, kNamedTags[tag])) continue;
-    QuotedTagValue(name, namedTags_[tag]);
+    if (name != kNamedTags[tag]) continue;
+    QuotedTagValue(text, namedTags_[tag]);
     hasNamedTag_[tag] = true;
     return;
   }
@@ -399,13 +396,15 @@ int PgnReader::ReadTagSection(char (*tagTexts)[kTextSize], int maxTags) {
     bool closed = false;
     while (!closed) {
       if (pos_ == end_ && !Refill()) break;
-      while (pos_ < end_) {
-        c = static_cast<unsigned char>(*pos_);
+      const char* at = pos_;
+      const char* const end = end_;
+      while (at < end) {
+        c = static_cast<unsigned char>(*at);
         if (c == '\n') {
           closed = true;
           break;
         }
-        ++pos_;
+        ++at;
         if (quoted) {
           if (escaped) {
             escaped = false;
@@ -422,6 +421,7 @@ int PgnReader::ReadTagSection(char (*tagTexts)[kTextSize], int maxTags) {
         }
         if (length < kTextSize - 1) text[length++] = static_cast<char>(c);
       }
+      pos_ = const_cast<char*>(at);
     }
     while (length > 0 && text[length - 1] == '\r') --length;
     text[length] = '\0';
@@ -430,8 +430,9 @@ int PgnReader::ReadTagSection(char (*tagTexts)[kTextSize], int maxTags) {
     const char* name = text;
     while (*name == ' ' || *name == '\t') ++name;
     uint64_t hash = 1469598103934665603ull;
-    for (const char* p = name; *p != '\0' && *p != ' ' && *p != '\t' && *p != '"'; ++p) {
-      hash = (hash ^ static_cast<unsigned char>(*p)) * 1099511628211ull;
+    const char* nameEnd = name;
+    for (; *nameEnd != '\0' && *nameEnd != ' ' && *nameEnd != '\t' && *nameEnd != '"'; ++nameEnd) {
+      hash = (hash ^ static_cast<unsigned char>(*nameEnd)) * 1099511628211ull;
     }
     for (int i = 0; i < nameCount; ++i) {
       if (names[i] == hash) {
@@ -440,7 +441,7 @@ int PgnReader::ReadTagSection(char (*tagTexts)[kTextSize], int maxTags) {
       }
     }
     if (nameCount < kTrackedNames) names[nameCount++] = hash;
-    NoteNamedTag(name);
+    NoteNamedTag(std::string_view(name, static_cast<size_t>(nameEnd - name)), name);
 
     if (count < maxTags) std::memcpy(tagTexts[count], text, length + 1);
     ++count;

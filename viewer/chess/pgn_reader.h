@@ -129,7 +129,7 @@ class PgnReader {
   // length and tells whether it holds a '.'.
   int ReadRawToken(char* token, bool& hasDot);
   // Keeps the value of a named tag.
-  void NoteNamedTag(const char* name);
+  void NoteNamedTag(std::string_view name, const char* text);
 
   std::FILE* file_ = nullptr;
   std::vector<char> buffer_;
