@@ -1,8 +1,11 @@
 // TarnwicketCheck as users run it: its lines, its summary, its exit status;
-// and its boards against an independent chess library (the demo games, a
-// set of random legal games, and the shared corpus of real game files).
+// its boards against an independent chess library (the demo games, a set of
+// random legal games, and the shared corpus of real game files); and its
+// --plies lines against the same plies read by chessops (tests/data/plies).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -24,7 +27,8 @@ using test_support::WriteWholeFile;
 
 struct CheckRun {
   int status = -1;
-  std::vector<std::vector<std::string>> lines;  // tab-separated fields
+  std::vector<std::string> texts;               // standard output, line by line
+  std::vector<std::vector<std::string>> lines;  // the same lines' tab-separated fields
   std::string summary;                          // standard error
 };
 
@@ -35,11 +39,14 @@ std::vector<std::string> Fields(const std::string& line) {
   return fields;
 }
 
-CheckRun RunCheck(const std::string& file) {
+// Runs TarnwicketCheck on `file`, with `options` before it.
+CheckRun RunCheck(const std::string& file, const std::vector<std::string>& options = {}) {
   CheckRun run;
   const std::string errors =
       (std::filesystem::temp_directory_path() / ("tarnwicket_check_stderr_" + std::to_string(::getpid()))).string();
-  const std::string command = std::string("'") + TARNWICKET_CHECK_PROGRAM + "' '" + file + "' 2>'" + errors + "'";
+  std::string command = std::string("'") + TARNWICKET_CHECK_PROGRAM + "'";
+  for (const std::string& option : options) command += " '" + option + "'";
+  command += " '" + file + "' 2>'" + errors + "'";
   std::FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
   std::string output;
@@ -48,7 +55,10 @@ CheckRun RunCheck(const std::string& file) {
   const int status = pclose(pipe);
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   std::stringstream in(output);
-  for (std::string line; std::getline(in, line);) run.lines.push_back(Fields(line));
+  for (std::string line; std::getline(in, line);) {
+    run.texts.push_back(line);
+    run.lines.push_back(Fields(line));
+  }
   run.summary = test_support::ReadWholeFile(errors);
   std::filesystem::remove(errors);
   return run;
@@ -148,6 +158,35 @@ TEST_F(CheckToolFileTest, NullMovesPassTheTurn) {
   EXPECT_EQ(run.lines[0][2], "RNBQKBNRPPPP.PPP...................Pp...........ppp..ppprnbqkbnr");
 }
 
+// --plies: the lines of each game's plies, numbered from 1, come before the
+// game's own line, from the side a set-up position names.
+TEST_F(CheckToolFileTest, PlyLinesComeBeforeTheirGamesLine) {
+  WriteWholeFile("games.pgn",
+                 "[TimeControl \"60+1\"]\n\n1. e4 {[%clk 0:00:59.5] ok} e5 $2 *\n\n"
+                 "[FEN \"4k3/8/8/8/8/8/4P3/4K3 b - - 0 1\"]\n[BlackClock \"0:02:00\"]\n\n"
+                 "1... Kd7 {[%clk 0:01:50] [%eval #-3]} 2. e4 *\n");
+  const CheckRun run = RunCheck("games.pgn", {"--plies"});
+  EXPECT_EQ(run.status, 0);
+  ASSERT_EQ(run.lines.size(), 6u);
+  EXPECT_EQ(run.texts[0], "1\t1\te4\t59\t1500\t-\tok");
+  EXPECT_EQ(run.texts[1], "1\t2\te5?\t-\t-\t-\t-");
+  EXPECT_TRUE(IsWellFormed(run.lines[2], 1));
+  EXPECT_EQ(run.lines[2][1], "2");
+  EXPECT_EQ(run.texts[3], "2\t1\tKd7\t110\t10000\t#-3\t-");
+  EXPECT_EQ(run.texts[4], "2\t2\te4\t-\t-\t-\t-");
+  EXPECT_TRUE(IsWellFormed(run.lines[5], 2));
+  EXPECT_EQ(run.lines[5][1], "2");
+}
+
+// A ';' comment runs to the end of its line; the ';' is no part of it.
+TEST_F(CheckToolFileTest, ARestOfLineCommentIsThePlysWithoutItsSemicolon) {
+  WriteWholeFile("games.pgn", "1. e4 ;to the line's end {no brace comment\r\ne5 {braced} *\n");
+  const CheckRun run = RunCheck("games.pgn", {"--plies"});
+  ASSERT_EQ(run.texts.size(), 3u);
+  EXPECT_EQ(run.texts[0], "1\t1\te4\t-\t-\t-\tto the line's end {no brace comment");
+  EXPECT_EQ(run.texts[1], "1\t2\te5\t-\t-\t-\tbraced");
+}
+
 TEST_F(CheckToolFileTest, AFileThatCannotBeReadExitsWithTwo) {
   EXPECT_EQ(RunCheck("missing.pgn").status, 2);
   std::filesystem::create_directory("folder.pgn");
@@ -214,6 +253,135 @@ TEST(CheckToolCorpusTest, GamesAgreeWithTheIndependentLibraries) {
   EXPECT_GT(files, 50);
   EXPECT_GT(compared, 4100);
   std::printf("corpus: %d files, %d games compared, %d known differences\n", files, compared, differing);
+}
+
+// --plies against the known answers of tests/data/plies: each NAME.expected.tsv
+// holds the ply lines of the game file NAME.pgn (beside it, among the comment
+// reader's real exports in tests/data/comments, or, for corpus-DIR-NAME, the
+// shared corpus's DIR/NAME.pgn), written by tools/check/make_plies_expected.mjs
+// from chessops' reading of the file (see the README there).
+namespace fs = std::filesystem;
+
+constexpr char kExpectedEnd[] = ".expected.tsv";
+constexpr char kCorpusPrefix[] = "corpus-";
+
+fs::path PliesFolder() { return fs::path(TARNWICKET_TEST_DATA) / "plies"; }
+fs::path CorpusFolder() { return fs::path(TARNWICKET_SHARED_DIR) / "corpus"; }
+
+// The names of the expected files, without their ending.
+std::vector<std::string> PlyAnswerNames() {
+  std::vector<std::string> names;
+  const std::string end = kExpectedEnd;
+  for (const fs::directory_entry& entry : fs::directory_iterator(PliesFolder())) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() > end.size() && name.compare(name.size() - end.size(), end.size(), end) == 0) {
+      names.push_back(name.substr(0, name.size() - end.size()));
+    }
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// The game file of the answers `name`; empty when there is none.
+fs::path GameFileOf(const std::string& name) {
+  for (const fs::path& folder : {PliesFolder(), fs::path(TARNWICKET_TEST_DATA) / "comments"}) {
+    if (fs::exists(folder / (name + ".pgn"))) return folder / (name + ".pgn");
+  }
+  if (name.rfind(kCorpusPrefix, 0) != 0 || !fs::is_directory(CorpusFolder())) return {};
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(CorpusFolder())) {
+    if (entry.path().extension() != ".pgn") continue;
+    const fs::path relative = fs::relative(entry.path(), CorpusFolder());
+    if (kCorpusPrefix + relative.parent_path().generic_string() + "-" + relative.stem().string() == name) {
+      return entry.path();
+    }
+  }
+  return {};
+}
+
+std::vector<std::string> ReadLines(const fs::path& path) {
+  std::vector<std::string> lines;
+  std::ifstream in(path, std::ios::binary);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// The ply lines of a --plies run; checks on the way that each game's plies,
+// numbered from 1, come before its own line and as many as it has played.
+std::vector<std::string> PlyLinesOf(const CheckRun& run, const std::string& name) {
+  std::vector<std::string> plyLines;
+  int game = 1, plies = 0;
+  for (size_t i = 0; i < run.lines.size(); ++i) {
+    const std::vector<std::string>& fields = run.lines[i];
+    if (fields.size() == 7) {
+      EXPECT_EQ(fields[0], std::to_string(game)) << name << ": " << run.texts[i];
+      EXPECT_EQ(fields[1], std::to_string(++plies)) << name << ": " << run.texts[i];
+      plyLines.push_back(run.texts[i]);
+      continue;
+    }
+    EXPECT_TRUE(IsWellFormed(fields, game)) << name << ": " << run.texts[i];
+    if (fields.size() == 4 && fields[1] == "ERROR") {
+      EXPECT_EQ(fields[2], std::to_string(plies + 1)) << name << ": " << run.texts[i];  // the ply after them
+    } else if (fields.size() == 4) {
+      EXPECT_EQ(fields[1], std::to_string(plies)) << name << ": " << run.texts[i];
+    }
+    ++game;
+    plies = 0;
+  }
+  return plyLines;
+}
+
+class PlyLinesKnownAnswersTest : public testing::TestWithParam<std::string> {};
+
+TEST_P(PlyLinesKnownAnswersTest, EveryPlyAsChessopsReadsIt) {
+  const std::string& name = GetParam();
+  const fs::path game = GameFileOf(name);
+  if (game.empty() && name.rfind(kCorpusPrefix, 0) == 0 && !fs::is_directory(CorpusFolder())) {
+    GTEST_SKIP() << "no shared corpus at " << CorpusFolder();
+  }
+  ASSERT_FALSE(game.empty()) << "no game file for " << name;
+  const CheckRun run = RunCheck(game.string(), {"--plies"});
+  ASSERT_TRUE(run.status == 0 || run.status == 1) << name << " exit " << run.status;
+  const std::vector<std::string> plyLines = PlyLinesOf(run, name);
+  const std::vector<std::string> expected = ReadLines(PliesFolder() / (name + kExpectedEnd));
+  for (size_t i = 0; i < std::min(plyLines.size(), expected.size()); ++i) {
+    EXPECT_EQ(plyLines[i], expected[i]) << name << " ply line " << i + 1;
+  }
+  EXPECT_EQ(plyLines.size(), expected.size()) << name;
+}
+
+std::string AnswerTestName(const testing::TestParamInfo<std::string>& info) {
+  std::string name = info.param;
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, PlyLinesKnownAnswersTest, testing::ValuesIn(PlyAnswerNames()), AnswerTestName);
+
+// The answers together hold enough of each kind for the comparison to mean
+// something (a file lost or emptied shows here).
+TEST(PlyLinesKnownAnswersSizeTest, TheAnswersHoldEnoughOfEachKind) {
+  int plies = 0, clocks = 0, spent = 0, noneSpent = 0, evaluations = 0, comments = 0, glyphs = 0;
+  for (const std::string& name : PlyAnswerNames()) {
+    for (const std::string& line : ReadLines(PliesFolder() / (name + kExpectedEnd))) {
+      const std::vector<std::string> fields = Fields(line);
+      ASSERT_EQ(fields.size(), 7u) << name << ": " << line;
+      ++plies;
+      clocks += fields[3] != "-";
+      spent += fields[4] != "-";
+      noneSpent += fields[4] == "0";
+      evaluations += fields[5] != "-";
+      comments += fields[6] != "-";
+      glyphs += fields[2].find_first_of("!?") != std::string::npos;
+    }
+  }
+  EXPECT_GE(plies, 2500);
+  EXPECT_GE(clocks, 1100);
+  EXPECT_GE(spent, 1100);
+  EXPECT_GE(noneSpent, 200);
+  EXPECT_GE(evaluations, 300);
+  EXPECT_GE(comments, 800);
+  EXPECT_GE(glyphs, 80);
 }
 
 }  // namespace

@@ -216,7 +216,13 @@ void PgnReader::ReadComment(MovetextAside* aside, bool restOfLine) {
     return;
   }
   comment_.clear();
-  restOfLine ? SkipLine(&comment_) : SkipBraceComment(&comment_);
+  if (restOfLine) {
+    ++pos_;  // the ';' is no part of the comment's text
+    lineStart_ = false;
+    SkipLine(&comment_);
+  } else {
+    SkipBraceComment(&comment_);
+  }
   aside->OnComment(comment_);
 }
 

@@ -92,10 +92,10 @@ void ViewerApp::NoteShownPly(const PlyOutcome& outcome) {
   const GameNotes& notes = games_.notes();
   const int count = static_cast<int>(notes.plies.size());
   const int after = outcome.plyIndex + 1;
-  const std::string white = ClockCells(ClockShown(notes.plies.data(), count, after, ClockSide::kWhite, notes.clocks),
-                                       clocks_.tenths);
-  const std::string black = ClockCells(ClockShown(notes.plies.data(), count, after, ClockSide::kBlack, notes.clocks),
-                                       clocks_.tenths);
+  const std::string white =
+      ClockCells(ClockShown(notes.plies.data(), count, after, ClockSide::kWhite, notes.clocks), clocks_.tenths);
+  const std::string black =
+      ClockCells(ClockShown(notes.plies.data(), count, after, ClockSide::kBlack, notes.clocks), clocks_.tenths);
   const PlyNotes* ply = NotesOfPly(outcome.plyIndex);
   std::string comment = options_.showComments == 1 && ply != nullptr ? CommentLine(*ply) : std::string();
   if (comment.empty()) comment = "-";

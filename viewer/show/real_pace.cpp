@@ -30,7 +30,8 @@ int64_t ViewerApp::PlyTimeSpent(int ply) const {
 
 uint32_t ViewerApp::RealPacePauseMs(int ply) const {
   // The slide's share of the play timer's period is the slide time.
-  const int64_t pause = RealPacePause(PlyTimeSpent(ply), options_.realPaceFactor, play_.moveFrames, PlayTimerPeriodMs());
+  const int64_t pause =
+      RealPacePause(PlyTimeSpent(ply), options_.realPaceFactor, play_.moveFrames, PlayTimerPeriodMs());
   return static_cast<uint32_t>(pause < 0 ? 0 : pause);
 }
 

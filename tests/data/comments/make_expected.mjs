@@ -18,67 +18,21 @@
 // out of the file. In TEXT and RAW a backslash, a tab, a line feed and a
 // carriage return are written \\, \t, \n and \r.
 //
-// chessops decides which ply each comment belongs to and reads every
-// command it knows. Where the viewer's rules go further, this script says
-// so here and applies them to chessops' results:
-//   - several comments of a ply: their texts are joined by one space, and
-//     a later comment's clock, time spent or evaluation replaces an
-//     earlier one's;
-//   - [%emt] written in plain seconds ("[%emt 0.783]"), which chessops
-//     leaves in the text, gives the time spent;
-//   - every other command ("[%" and a letter, up to the next "]" or the
-//     end of the comment) is removed from the text, where chessops keeps
-//     all but [%csl] and [%cal];
-//   - runs of white space (bytes 0 to 32 and 127) in the text become one
-//     space, and the text is trimmed.
-import fs from 'node:fs';
-import path from 'node:path';
-import { pathToFileURL } from 'node:url';
+// How chessops' readings are completed with the viewer's rules (several
+// comments of a ply, the forms chessops does not read, commands it keeps
+// in the text, white space) is said at the top of ply_comments.mjs.
+import { chessopsModule, evalText, plyComments, readGameFile } from './ply_comments.mjs';
 
-const chessops = path.join(process.cwd(), 'node_modules', 'chessops', 'dist', 'esm', 'pgn.js');
-const { parsePgn, parseComment } = await import(pathToFileURL(chessops).href);
+const { parsePgn } = await chessopsModule('pgn');
 
-const file = process.argv[2];
-const bytes = fs.readFileSync(file);
-let encoding = 'utf8';
-try {
-  new TextDecoder('utf-8', { fatal: true }).decode(bytes);
-} catch {
-  encoding = 'latin1';  // byte for byte
-}
-const pgn = bytes.toString(encoding);
+const { text: pgn, encoding } = readGameFile(process.argv[2]);
 
 const escape = (text) => text.replace(/\\/g, '\\\\').replace(/\t/g, '\\t').replace(/\n/g, '\\n').replace(/\r/g, '\\r');
-const ms = (seconds) => (seconds === undefined ? '-' : String(Math.round(seconds * 1000)));
-const evalText = (evaluation) => {
-  if (!evaluation) return '-';
-  if ('mate' in evaluation) return `#${evaluation.mate}`;
-  const hundredths = Math.round(evaluation.pawns * 100);
-  const sign = hundredths > 0 ? '+' : hundredths < 0 ? '-' : '';
-  return sign + (Math.abs(hundredths) / 100).toFixed(2);
-};
+const field = (ms) => (ms === undefined ? '-' : String(ms));
 
 function plyLine(game, ply, san, comments) {
-  let clock;
-  let spent;
-  let evaluation;
-  const texts = [];
-  for (const raw of comments) {
-    const parsed = parseComment(raw);
-    if (parsed.clock !== undefined) clock = parsed.clock;
-    if (parsed.emt !== undefined) spent = parsed.emt;
-    if (parsed.evaluation) evaluation = parsed.evaluation;
-    const text = parsed.text
-      .replace(/\[%emt\s+(\d{1,9}(?:\.\d+)?)\s*\]/g, (_, seconds) => {
-        spent = parseFloat(seconds);
-        return ' ';
-      })
-      .replace(/\[%[A-Za-z][^\]]*(?:\]|$)/g, ' ')
-      .replace(/[\x00-\x20\x7f]+/g, ' ')
-      .replace(/^ | $/g, '');
-    if (text !== '') texts.push(text);
-  }
-  const fields = [game, ply, san, ms(clock), ms(spent), evalText(evaluation), escape(texts.join(' '))];
+  const notes = plyComments(comments);
+  const fields = [game, ply, san, field(notes.clockMs), field(notes.spentMs), evalText(notes.evaluation), escape(notes.text)];
   return [...fields, ...comments.map(escape)].join('\t');
 }
 
