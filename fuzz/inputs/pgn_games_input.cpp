@@ -1,6 +1,7 @@
 // A game file of arbitrary bytes through the game library and the play
 // bookkeeping: TarnwicketCheck's pass over every game, then every game once
-// more with plies taken back along the way, as the viewer's Left key does.
+// more with plies taken back along the way, as the viewer's Left key does;
+// the notes of each game (comments, clocks, glyphs) as --plies prints them.
 //
 // Promises: indexing either succeeds or reports an unreadable file; every
 // game either plays to its end or stops with a FatalError; the board and the
@@ -14,6 +15,7 @@
 #include "fuzz/fuzz_inputs.h"
 #include "fuzz/scratch_file.h"
 #include "tools/check/game_checker.h"
+#include "tools/check/ply_lines.h"
 
 namespace {
 
@@ -64,6 +66,20 @@ bool PlayWithTakeBacks(GameChecker& checker, int number) {
   return true;
 }
 
+// The loaded game's notes: one for each ply slot at most, and every ply's
+// line of seven fields, none with a tab of its own.
+void RequireSoundNotes(const GameIndex& games, int number) {
+  const GameNotes& notes = games.notes();
+  FUZZ_REQUIRE(notes.plies.size() <= games.plies().plyList.size());
+  for (size_t ply = 0; ply < notes.plies.size(); ++ply) {
+    const std::string line = PlyLine(number, static_cast<int>(ply), "e4", notes);
+    size_t tabs = 0;
+    for (char c : line) tabs += c == '\t';
+    FUZZ_REQUIRE(tabs == 6);
+    FUZZ_REQUIRE(line.find('\n') == std::string::npos);
+  }
+}
+
 }  // namespace
 
 void RunPgnGamesInput(const uint8_t* data, size_t size) {
@@ -76,6 +92,7 @@ void RunPgnGamesInput(const uint8_t* data, size_t size) {
     const std::string line = checker.PlayGame(number);
     FUZZ_REQUIRE(!line.empty());
     RequireSoundPosition(checker.chess());
+    RequireSoundNotes(checker.games(), number);
     const bool playedThrough = line.find("\tERROR\t") == std::string::npos;
     Board finalBoard;
     std::memcpy(finalBoard, checker.chess().board(), sizeof finalBoard);

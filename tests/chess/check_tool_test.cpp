@@ -187,6 +187,15 @@ TEST_F(CheckToolFileTest, ARestOfLineCommentIsThePlysWithoutItsSemicolon) {
   EXPECT_EQ(run.texts[1], "1\t2\te5\t-\t-\t-\tbraced");
 }
 
+TEST_F(CheckToolFileTest, ANullMoveShowsAsTwoDashesWithItsGlyph) {
+  WriteWholeFile("games.pgn", "1. e4 -- $1 2. d4 Z0 $6 3. c4 Z0!? *\n");
+  const CheckRun run = RunCheck("games.pgn", {"--plies"});
+  ASSERT_EQ(run.texts.size(), 7u);
+  EXPECT_EQ(run.texts[1], "1\t2\t--!\t-\t-\t-\t-");
+  EXPECT_EQ(run.texts[3], "1\t4\t--?!\t-\t-\t-\t-");
+  EXPECT_EQ(run.texts[5], "1\t6\t--!?\t-\t-\t-\t-");
+}
+
 TEST_F(CheckToolFileTest, AFileThatCannotBeReadExitsWithTwo) {
   EXPECT_EQ(RunCheck("missing.pgn").status, 2);
   std::filesystem::create_directory("folder.pgn");

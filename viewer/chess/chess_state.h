@@ -141,6 +141,8 @@ class ChessState {
   // the take-back of a ply that moves a piece from origin to destination.
   void FinishPly(int originRow, int originColumn, int destinationRow, int destinationColumn, bool castling);
   GameResult Result() const;
+  // The console's text of a null move: "--" and its annotation marks.
+  void ShowNullMove();
 
   // Sets a square's pending byte.
   void SetPending(int square, unsigned char letter) {

@@ -97,7 +97,7 @@ void ChessState::PlayFetchedPly(int16_t side, PlyOutcome& outcome) {
   if (gameState_ != kPlaying) return;
   whiteShown_ = side == kWhite ? 1 : 0;
   ResolvePly(side);
-  if (nullMove_) std::strcpy(plyDisplayText_, "--");
+  if (nullMove_) ShowNullMove();
   outcome.resolved = true;
   outcome.nullMove = nullMove_;
   outcome.secondSlide = hasSecondSlide_;
@@ -109,6 +109,18 @@ void ChessState::PlayFetchedPly(int16_t side, PlyOutcome& outcome) {
   outcome.mate = mateFlag_ == 1;
   outcome.castling = castlingFlag_ == 1;
   outcome.animation = plyAnimation_;
+}
+
+void ChessState::ShowNullMove() {
+  // "Z0" and "--" show alike, with the annotation marks written after them.
+  const size_t length = std::strlen(plyDisplayText_);
+  size_t marks = length;
+  while (marks > 0 && (plyDisplayText_[marks - 1] == '!' || plyDisplayText_[marks - 1] == '?')) --marks;
+  // At most the last few marks are kept; a text of marks alone is no move.
+  const size_t kept = length - marks < 4 ? length - marks : 4;
+  std::memmove(plyDisplayText_ + 2, plyDisplayText_ + length - kept, kept);
+  plyDisplayText_[0] = plyDisplayText_[1] = '-';
+  plyDisplayText_[2 + kept] = '\0';
 }
 
 GameResult ChessState::Result() const {
