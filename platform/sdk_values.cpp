@@ -36,7 +36,7 @@ static_assert(INTERNET_DEFAULT_PORT == 0 && INTERNET_DEFAULT_HTTP_PORT == 80 && 
               "ports");
 static_assert(sizeof(INTERNET_PORT) == 2, "ports are 16 bits");
 static_assert(WINHTTP_ACCESS_TYPE_DEFAULT_PROXY == 0 && WINHTTP_ACCESS_TYPE_NO_PROXY == 1, "access types");
-static_assert(WINHTTP_FLAG_SECURE == 0x00800000 && WINHTTP_FLAG_REFRESH == 0x100, "request flags");
+static_assert(WINHTTP_FLAG_SECURE == 0x00800000, "request flags");
 static_assert(WINHTTP_ADDREQ_FLAG_ADD == 0x20000000 && WINHTTP_ADDREQ_FLAG_REPLACE == 0x80000000, "header modifiers");
 static_assert(WINHTTP_QUERY_LAST_MODIFIED == 11 && WINHTTP_QUERY_STATUS_CODE == 19 && WINHTTP_QUERY_ETAG == 54 &&
                   WINHTTP_QUERY_FLAG_NUMBER == 0x20000000,

@@ -163,8 +163,7 @@ HINTERNET WINAPI WinHttpOpenRequest(HINTERNET hConnect, LPCWSTR pwszVerb, LPCWST
     PlatformFail("WinHttpOpenRequest", "versions other than HTTP/1.1");
   if (pwszReferrer != WINHTTP_NO_REFERER || ppwszAcceptTypes != WINHTTP_DEFAULT_ACCEPT_TYPES)
     PlatformFail("WinHttpOpenRequest", "referrers and accept types");
-  if ((dwFlags & ~(WINHTTP_FLAG_SECURE | WINHTTP_FLAG_REFRESH)) != 0)
-    PlatformFail("WinHttpOpenRequest", "flags other than WINHTTP_FLAG_SECURE and WINHTTP_FLAG_REFRESH");
+  if ((dwFlags & ~WINHTTP_FLAG_SECURE) != 0) PlatformFail("WinHttpOpenRequest", "flags other than WINHTTP_FLAG_SECURE");
   const std::shared_ptr<HttpConnection> connection = Find<HttpConnection>(hConnect);
   if (connection == nullptr) return nullptr;
   auto request = std::make_shared<HttpRequest>();
