@@ -6,7 +6,7 @@
 
 #include "viewer/show/broadcast_address.h"
 #include "viewer/show/fetch_schedule.h"
-#include "viewer/show/http_fetch.h"
+#include "viewer/show/fetch_validators.h"
 
 namespace {
 

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr size_t kLongestValidator = 512;
-
 // Text in the program's code page as UTF-16, as WinHTTP takes it; false for
 // a text that is not valid in it.
 bool Widen(const std::string& text, std::wstring* wide) {
@@ -115,14 +113,6 @@ bool FetchCancel::Hold(HINTERNET request) {
 void FetchCancel::Release(HINTERNET request) {
   HINTERNET expected = request;
   if (request_.compare_exchange_strong(expected, nullptr)) WinHttpCloseHandle(request);
-}
-
-bool UsableValidator(const std::string& value) {
-  if (value.empty() || value.size() > kLongestValidator) return false;
-  for (unsigned char c : value) {
-    if (c < 0x20 || c > 0x7E) return false;
-  }
-  return true;
 }
 
 std::string FetchFailureReason(DWORD error) {

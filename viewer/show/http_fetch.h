@@ -9,13 +9,7 @@
 
 #include "platform/win32.h"
 #include "viewer/show/broadcast_address.h"
-
-// What the server gave to ask again with: If-None-Match and
-// If-Modified-Since. Empty: none.
-struct FetchValidators {
-  std::string etag;
-  std::string lastModified;
-};
+#include "viewer/show/fetch_validators.h"
 
 // WinHTTP's time-outs for one fetch, in milliseconds.
 struct FetchTimeouts {
@@ -59,10 +53,6 @@ class FetchCancel {
 // Fetches the address once, sending the validators it is given.
 FetchOutcome FetchOnce(const BroadcastAddress& address, const FetchValidators& validators,
                        const FetchTimeouts& timeouts, FetchCancel* cancel);
-
-// A validator as the server sent it is used only when it is printable ASCII
-// of at most 512 characters: it goes back into a request header.
-bool UsableValidator(const std::string& value);
 
 // The reason of a WinHTTP error code, in words.
 std::string FetchFailureReason(DWORD error);

@@ -5,6 +5,7 @@ add_library(tarnwicket_live STATIC
   ${CMAKE_CURRENT_LIST_DIR}/broadcast_address.cpp
   ${CMAKE_CURRENT_LIST_DIR}/broadcast_fetch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fetch_schedule.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fetch_validators.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_watch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/http_fetch.cpp
 )
