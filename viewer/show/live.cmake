@@ -10,3 +10,10 @@ add_library(tarnwicket_live STATIC
   ${CMAKE_CURRENT_LIST_DIR}/http_fetch.cpp
 )
 target_link_libraries(tarnwicket_live PUBLIC tarnwicket_platform_system)
+
+# A small Windows program of these modules alone: the link check of the
+# Windows cross-build, and a way to try them by hand (under Wine too).
+if(WIN32)
+  add_executable(live_check EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/live_check.cpp)
+  target_link_libraries(live_check PRIVATE tarnwicket_live)
+endif()
