@@ -99,6 +99,7 @@ std::unique_ptr<BroadcastSource::Job> BroadcastSource::NewJob() const {
 
 bool BroadcastSource::FetchFirstCopy(DWORD now) {
   std::unique_ptr<Job> job = NewJob();
+  fetchedOnce_ = true;
   RunJob(*job);
   TakeOutcome(*job, now);
   return hasCopy_;
@@ -113,7 +114,9 @@ BroadcastPoll BroadcastSource::Poll(DWORD now) {
     std::unique_ptr<Job> job = std::move(job_);
     return TakeOutcome(*job, now);
   }
-  if (!schedule_.Due(now)) return BroadcastPoll::kNothing;
+  // The first fetch is due at once, whatever the clock says.
+  if (fetchedOnce_ && !schedule_.Due(now)) return BroadcastPoll::kNothing;
+  fetchedOnce_ = true;
   job_ = NewJob();
   thread_ = CreateThread(nullptr, 0, FetchThread, job_.get(), 0, nullptr);
   if (thread_ == nullptr) {

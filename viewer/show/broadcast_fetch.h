@@ -47,7 +47,7 @@ class BroadcastSource {
   bool FetchFirstCopy(DWORD now);
 
   // Called every frame or tick with GetTickCount(): takes in a fetch that has
-  // ended, or starts one when it is due. Never waits.
+  // ended, or starts one when it is due (the first at once). Never waits.
   BroadcastPoll Poll(DWORD now);
 
   // Waits until the fetch running (if any) has ended; the next Poll takes it
@@ -76,6 +76,7 @@ class BroadcastSource {
   FetchTimeouts timeouts_;
   FetchSchedule schedule_;
   FetchValidators validators_;
+  bool fetchedOnce_ = false;
   bool hasCopy_ = false;
   uint64_t copyHash_ = 0;
   size_t copySize_ = 0;
