@@ -34,3 +34,5 @@ void RunFenPositionInput(const uint8_t* data, size_t size);
 void RunCommentCommandsInput(const uint8_t* data, size_t size);
 // The viewer's command line, and XSCREENSAVER_WINDOW after a zero byte.
 void RunViewerArgumentsInput(const uint8_t* data, size_t size);
+// A broadcast address, and a validator of a server after a zero byte.
+void RunBroadcastAddressInput(const uint8_t* data, size_t size);

@@ -1,7 +1,7 @@
 // The one platform header of the application code.
 //
 // On Windows it is the real SDK. Everywhere else it declares the subset of
-// Win32, DirectDraw, GDI, multimedia and dialog calls the programs use, with
+// Win32, DirectDraw, GDI, multimedia, dialog, kernel and WinHTTP calls the programs use, with
 // the SDK's names, types, constants and return codes; platform/src implements
 // that subset over SDL2 (or headless, for tests). platform/README.md lists it.
 #pragma once
@@ -18,6 +18,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 #include <ddraw.h>
+#include <winhttp.h>
 #else
 #include "platform/sdk/base.h"            // basic types, handles, RECT, POINT, MSG
 #include "platform/sdk/user.h"            // windows, messages, timers, cursor, message boxes
@@ -26,5 +27,7 @@
 #include "platform/sdk/module.h"          // LoadLibraryA, module handles, resources
 #include "platform/sdk/sound.h"           // PlaySoundA
 #include "platform/sdk/dialog_manager.h"  // modal dialogs from templates, controls
+#include "platform/sdk/kernel.h"          // file information, change notifications, threads, waits
+#include "platform/sdk/winhttp.h"         // one HTTP request at a time, over libcurl
 #endif
 // clang-format on

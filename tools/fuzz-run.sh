@@ -25,7 +25,7 @@ elif [[ "${1:-}" =~ ^[0-9]+$ ]]; then
   shift
 fi
 all_targets=(pgn_games settings_files pe_resources res_file dib_decode wave dialog_template fen_position
-  comment_commands viewer_arguments)
+  comment_commands viewer_arguments broadcast_address)
 targets=("$@")
 [[ ${#targets[@]} -gt 0 ]] || targets=("${all_targets[@]}")
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
-  libsdl2-dev libfreetype-dev fonts-dejavu-core
+  libsdl2-dev libfreetype-dev fonts-dejavu-core libcurl4-openssl-dev
   googletest libgtest-dev libbenchmark-dev
   binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64
   clang libclang-rt-14-dev clang-format

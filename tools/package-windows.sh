@@ -29,7 +29,7 @@ done
 
 # The DLLs every 64-bit Windows has; anything else (the compiler's runtime
 # above all) would have to travel with the programs.
-system_dlls="ddraw.dll gdi32.dll kernel32.dll msvcrt.dll user32.dll winmm.dll"
+system_dlls="ddraw.dll gdi32.dll kernel32.dll msvcrt.dll user32.dll winhttp.dll winmm.dll"
 imports_of() {
   x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr '[:upper:]' '[:lower:]'
 }

@@ -49,12 +49,18 @@ typedef void* PVOID;
 typedef const void* LPCVOID;
 typedef CHAR* LPSTR;
 typedef const CHAR* LPCSTR;
+// Wide characters hold UTF-16 code units, as on Windows, in the system's
+// wchar_t (32 bits here), so L"..." literals are WCHAR texts on both sides.
+typedef wchar_t WCHAR;
+typedef WCHAR* LPWSTR;
+typedef const WCHAR* LPCWSTR;
 
 typedef uintptr_t UINT_PTR;
 typedef intptr_t INT_PTR;
 typedef uintptr_t ULONG_PTR;
 typedef intptr_t LONG_PTR;
 typedef ULONG_PTR DWORD_PTR;
+typedef ULONG_PTR SIZE_T;
 
 typedef LONG HRESULT;
 typedef UINT_PTR WPARAM;

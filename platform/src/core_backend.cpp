@@ -1,7 +1,6 @@
-// Backend choice (SDL or headless) and the loud failure of unsupported calls.
+// Backend choice (SDL or headless).
 #include "platform/src/core_backend.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -14,10 +13,4 @@ bool PlatformHeadless() {
     return value != nullptr && std::strcmp(value, "1") == 0;
   }();
   return fromEnvironment;
-}
-
-void PlatformFail(const char* function, const char* what) {
-  std::fprintf(stderr, "platform: %s: %s\n", function, what);
-  std::fflush(stderr);
-  std::abort();
 }

@@ -1,8 +1,8 @@
-// The calling thread's last error code (one thread in these programs).
+// The calling thread's last error code, one for each thread as on Windows.
 #include "platform/win32.h"
 
 namespace {
-DWORD lastError = 0;
+thread_local DWORD lastError = 0;
 }
 
 DWORD GetLastError() { return lastError; }

@@ -36,6 +36,7 @@ const Reader kReaders[] = {
     {"fen_position", RunFenPositionInput},
     {"comment_commands", RunCommentCommandsInput},
     {"viewer_arguments", RunViewerArgumentsInput},
+    {"broadcast_address", RunBroadcastAddressInput},
 };
 
 struct InputFile {

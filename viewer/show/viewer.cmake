@@ -23,7 +23,7 @@ add_library(tarnwicket_viewer STATIC
   ${CMAKE_CURRENT_LIST_DIR}/viewer_options.cpp
   ${CMAKE_CURRENT_LIST_DIR}/viewer_startup.cpp
 )
-target_link_libraries(tarnwicket_viewer PUBLIC tarnwicket_game tarnwicket_settings tarnwicket_frame
+target_link_libraries(tarnwicket_viewer PUBLIC tarnwicket_game tarnwicket_live tarnwicket_settings tarnwicket_frame
                       tarnwicket_platform)
 
 # Adds the viewer's own pictures and sounds to a program (the viewer, or a
