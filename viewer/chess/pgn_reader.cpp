@@ -82,12 +82,38 @@ int RemoveMoveNumber(char* token, int length) {
   return length - start;
 }
 
-inline int64_t SeekTarget(std::FILE* file, int64_t offset) {
+inline int64_t SeekTarget(std::FILE* file, int64_t offset, int whence = SEEK_SET) {
 #if defined(_WIN32)
-  return _fseeki64(file, offset, SEEK_SET);
+  return _fseeki64(file, offset, whence);
 #else
-  return fseeko(file, static_cast<off_t>(offset), SEEK_SET);
+  return fseeko(file, static_cast<off_t>(offset), whence);
 #endif
+}
+
+inline int64_t TellTarget(std::FILE* file) {
+#if defined(_WIN32)
+  return _ftelli64(file);
+#else
+  return static_cast<int64_t>(ftello(file));
+#endif
+}
+
+// Where the settled text of a file ends, given its last bytes (`tail`, the
+// file's bytes from `tailStart` to its end): after the last blank, so that
+// a token still being written is left out, and before a tag line that has
+// not ended yet. Returns the file's length when its last byte is a blank.
+int64_t SettledEnd(const std::vector<char>& tail, int64_t tailStart) {
+  size_t end = tail.size();
+  while (end > 0 && !IsBlank(static_cast<unsigned char>(tail[end - 1]))) --end;
+  // The line the cut falls in: a tag line is kept whole or not at all.
+  size_t lineStart = end;
+  while (lineStart > 0 && tail[lineStart - 1] != '\n') --lineStart;
+  if (end < tail.size() || (end > 0 && tail[end - 1] != '\n')) {
+    size_t first = lineStart;
+    while (first < tail.size() && (tail[first] == ' ' || tail[first] == '\t')) ++first;
+    if (first < tail.size() && tail[first] == '[') end = lineStart;
+  }
+  return tailStart + static_cast<int64_t>(end);
 }
 
 }  // namespace
@@ -116,9 +142,33 @@ bool PgnReader::Open(const char* fileName) {
   return true;
 }
 
+int64_t PgnReader::LimitToSettledText() {
+  readLimit_ = -1;
+  if (file_ == nullptr || SeekTarget(file_, 0, SEEK_END) != 0) return -1;
+  const int64_t length = TellTarget(file_);
+  // A tag line or a token is far shorter than this.
+  constexpr int64_t kTail = 4096;
+  const int64_t tailStart = length > kTail ? length - kTail : 0;
+  std::vector<char> tail(static_cast<size_t>(length - tailStart));
+  bool read = SeekTarget(file_, tailStart) == 0 && std::fread(tail.data(), 1, tail.size(), file_) == tail.size();
+  // Back to where the reader stands.
+  read = SeekTarget(file_, bufferOffset_ + (end_ - buffer_.data())) == 0 && read;
+  if (!read || length <= 0) return -1;
+  const int64_t settled = SettledEnd(tail, tailStart);
+  if (settled >= length) return -1;
+  readLimit_ = settled;
+  // What was read already past the limit is not there.
+  if (bufferOffset_ + (end_ - buffer_.data()) > readLimit_) {
+    end_ = buffer_.data() + std::max<int64_t>(0, readLimit_ - bufferOffset_);
+    if (pos_ > end_) pos_ = end_;
+  }
+  return readLimit_;
+}
+
 void PgnReader::Close() {
   if (file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
+  readLimit_ = -1;
   pos_ = end_ = buffer_.data();
   bufferOffset_ = 0;
   lineStart_ = true;
@@ -148,7 +198,9 @@ bool PgnReader::Seek(const ReaderPosition& position) {
 bool PgnReader::Refill() {
   if (file_ == nullptr) return false;
   bufferOffset_ += end_ - buffer_.data();
-  const size_t got = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+  size_t wanted = buffer_.size();
+  if (readLimit_ >= 0) wanted = bufferOffset_ >= readLimit_ ? 0 : std::min<int64_t>(wanted, readLimit_ - bufferOffset_);
+  const size_t got = wanted > 0 ? std::fread(buffer_.data(), 1, wanted, file_) : 0;
   pos_ = buffer_.data();
   end_ = pos_ + got;
   return got > 0;

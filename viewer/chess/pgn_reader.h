@@ -83,6 +83,11 @@ class PgnReader {
   bool Open(const char* fileName);
   void Close();
   bool IsOpen() const { return file_ != nullptr; }
+  // For a file a writer may still be at: the reader stops where the settled
+  // text ends, before a token or a tag line the file's end cuts off (see
+  // pgn_reader.cpp). Returns that offset, or -1 when the whole file is
+  // settled (or its end cannot be found); Close lifts the limit.
+  int64_t LimitToSettledText();
 
   ReaderPosition Tell() const;
   // Goes back (or forward) to a place taken with Tell. False when the
@@ -136,6 +141,7 @@ class PgnReader {
   char* pos_ = nullptr;
   char* end_ = nullptr;
   int64_t bufferOffset_ = 0;  // file offset of buffer_[0]
+  int64_t readLimit_ = -1;    // the reader stops at this offset (-1: at the file's end)
   bool lineStart_ = true;
   std::string comment_;  // the comment being read
   char namedTags_[static_cast<int>(NamedTag::kCount)][kTextSize] = {};

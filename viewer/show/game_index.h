@@ -39,6 +39,10 @@ class GameIndex {
   // False passes over the games' comments, glyphs and clock tags (for tools
   // that want the moves alone).
   void ReadNotes(bool read) { readNotes_ = read; }
+  // True for a file a writer may still be at: each reading (CountGames,
+  // OpenForReading) leaves out a token or a tag line its end cuts off,
+  // until a reading with false takes the whole file.
+  void ReadSettledTextOnly(bool settledOnly) { settledOnly_ = settledOnly; }
 
   // --- The library ---
 
@@ -53,6 +57,9 @@ class GameIndex {
   // Loads game g (0-based; out of range means 0): its headers and its plies.
   // The log line and the resume file name currentGame().
   void LoadGame(int16_t g);
+  // LoadGame without the log line and the resume file: the same game read
+  // again after its file changed, or another game shown for a while.
+  void ReloadGame(int16_t g);
   // The games one after another in a single pass, without counting them
   // first (TarnwicketCheck): the games CountGames finds, each loaded as
   // LoadGame loads it, numbered from 1. OpenForReading is false when the
@@ -89,6 +96,8 @@ class GameIndex {
   const GameStart& gameStart() const { return gameStart_; }
   // What the loaded game says besides its moves.
   const GameNotes& notes() const { return notes_; }
+  // The last reading left out the file's unsettled end.
+  bool LeftOutUnsettledEnd() const { return leftOutEnd_; }
 
  private:
   // Reads the loaded game's tag section into the header lines, appends the
@@ -98,6 +107,8 @@ class GameIndex {
   void ReadNoteTags();
   // Reads the movetext of the game at the file's position into the lists.
   bool ReadMovetext();  // true when it read a ply or a result
+  // Opens the game file for a reading from its start.
+  bool OpenGameFile();
   // After a result token: passes over what follows it, noting the end of the file.
   void SkipAfterResult();
 
@@ -113,6 +124,8 @@ class GameIndex {
   GameStart gameStart_;
   GameNotes notes_;
   bool readNotes_ = true;
+  bool settledOnly_ = false;
+  bool leftOutEnd_ = false;
   uint8_t blankUnknownTags_ = 1;
   uint8_t bareTagValues_ = 0;
   bool keepRecords_ = true;

@@ -26,8 +26,15 @@ void GameIndex::SkipAfterResult() {
   if (!gameFile_.SkipFiller()) endOfFile_ = 1;
 }
 
+bool GameIndex::OpenGameFile() {
+  leftOutEnd_ = false;
+  if (!gameFile_.Open(pgnFileName_)) return false;
+  if (settledOnly_) leftOutEnd_ = gameFile_.LimitToSettledText() >= 0;
+  return true;
+}
+
 int16_t GameIndex::CountGames() {
-  if (!gameFile_.Open(pgnFileName_)) throw FatalError("can't find Tarnwicket.PGN");
+  if (!OpenGameFile()) throw FatalError("can't find Tarnwicket.PGN");
   gameStarts_.clear();
   plyCounts_.clear();
   endOfFile_ = 0;
@@ -77,8 +84,20 @@ void GameIndex::LoadGame(int16_t g) {
   ReadMovetext();
 }
 
+void GameIndex::ReloadGame(int16_t g) {
+  const bool keep = keepRecords_;
+  keepRecords_ = false;
+  try {
+    LoadGame(g);
+  } catch (...) {
+    keepRecords_ = keep;
+    throw;
+  }
+  keepRecords_ = keep;
+}
+
 bool GameIndex::OpenForReading() {
-  if (!gameFile_.Open(pgnFileName_)) return false;
+  if (!OpenGameFile()) return false;
   gameStarts_.clear();
   plyCounts_.clear();
   endOfFile_ = 0;
