@@ -55,7 +55,7 @@ int RealPaceFactorChoice(uint8_t byte) {
 
 int RealPaceFactorOf(uint8_t byte) { return RealPaceFactorChoice(byte) >= 0 ? byte : kDefaultRealPaceFactor; }
 
-int ScalingModeOf(uint8_t byte) { return byte < kScalingModeCount ? int{byte} : int{kScalingSharp}; }
+int ScalingModeOf(uint8_t byte) { return byte < kScalingModeCount ? byte : kScalingSharp; }
 
 void SettingsRecord::ToBytes(uint8_t (&bytes)[kSize]) const {
   int i = 0;

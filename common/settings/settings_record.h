@@ -22,11 +22,9 @@ int RealPaceFactorChoice(uint8_t byte);
 
 // How the frame is scaled to a larger screen; a byte of any other value
 // counts as sharp.
-enum SettingsScalingMode : uint8_t {
-  kScalingSharp = 0,
-  kScalingPixelPerfect = 1,
-  kScalingSmooth = 2,
-};
+constexpr uint8_t kScalingSharp = 0;
+constexpr uint8_t kScalingPixelPerfect = 1;
+constexpr uint8_t kScalingSmooth = 2;
 constexpr int kScalingModeCount = 3;
 // The scaling mode a scalingMode byte stands for.
 int ScalingModeOf(uint8_t byte);
