@@ -111,13 +111,15 @@ expect_default_settings() {
 # begins on the right strip's last pixel, with the same pixels), the last
 # one ending at the client area's right edge.
 expect_design_layout() {
-  local place=$1 controls=$2 size gaps
+  local place=$1 controls=$2 size gaps right_edge
   size=$(echo "$place" | tr -d '\r' | awk '{print $9 "x" $10}')
   if [ "$size" != "776x504" ]; then
     fail "configurator: client area $size, not 776x504"
     return 1
   fi
-  gaps=$(echo "$controls" | awk -v width="${size%x*}" '
+  # Controls are listed at their places on the screen.
+  right_edge=$(( $(place_field "$place" clientx) + ${size%x*} ))
+  gaps=$(echo "$controls" | awk -v edge="$right_edge" '
     BEGIN { n = 0 }
     $1 == "control" && $2 == 65535 && $3 == "Static" {
       if (n == 0) top = $5
@@ -131,7 +133,7 @@ expect_design_layout() {
           t = right[j]; right[j] = right[j - 1]; right[j - 1] = t
         }
       for (i = 1; i < n; i++) if (left[i] > right[i - 1]) printf " %d px", left[i] - right[i - 1]
-      if (right[n - 1] != width) printf " (the last ends at %d, not %d)", right[n - 1], width
+      if (right[n - 1] != edge) printf " (the last ends at %d, not %d)", right[n - 1], edge
     }')
   if [ -n "$gaps" ]; then
     fail "configurator: the skin pictures do not join:$gaps"
