@@ -254,10 +254,11 @@
 #define IDD_CONSOLE_STYLE_PICKER 182
 
 // The skin of the main dialog.
-#define IDB_SKIN_DISPLAY_TITLE  176
-#define IDB_SKIN_LEFT           177
-#define IDB_SKIN_RIGHT_STRIP    178
-#define IDB_SKIN_DISPLAY_COLUMN 179
+#define IDB_SKIN_DISPLAY_TITLE   176
+#define IDB_SKIN_LEFT            177
+#define IDB_SKIN_RIGHT_STRIP     178
+#define IDB_SKIN_DISPLAY_COLUMN  179
+#define IDB_SKIN_WATCHING_COLUMN 180
 
 // Radio dots, option marks and the slider knob.
 #define IDB_DOT_OFF  199
@@ -318,6 +319,22 @@
 
 #define IDC_HEADER_FIRST     1112  // 5 buttons: none, date, event, round, site
 #define IDC_DOT_HEADER_FIRST 1107  // and their 5 dots
+
+// Main dialog, watching column: option buttons and their marks, and the
+// radio buttons of the real-pace factor and the scaling, with their dots.
+#define IDC_REAL_PACE         1147
+#define IDC_SHOW_COMMENTS     1148
+#define IDC_FOLLOW_LIVE_GAMES 1149
+
+#define IDC_MARK_REAL_PACE         1150
+#define IDC_MARK_SHOW_COMMENTS     1151
+#define IDC_MARK_FOLLOW_LIVE_GAMES 1152
+
+#define IDC_PACE_FACTOR_FIRST     1153  // 6 buttons: 1x, 2x, 5x, 10x, 30x, 60x
+#define IDC_DOT_PACE_FACTOR_FIRST 1159  // and their 6 dots
+
+#define IDC_SCALING_FIRST     1165  // 3 buttons: sharp, pixel-perfect, smooth
+#define IDC_DOT_SCALING_FIRST 1168  // and their 3 dots
 
 // Main dialog: layouts, reset, knobs and counter digits.
 #define IDC_SAVE_RANDOM_LAYOUT 1078

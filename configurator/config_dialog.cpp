@@ -24,6 +24,14 @@ const WORD kAnimationDotIds[] = {IDC_DOT_ANIMATION_FIRST, IDC_DOT_ANIMATION_FIRS
                                  IDC_DOT_ANIMATION_FIRST + 3, IDC_DOT_ANIMATION_FIRST + 4};
 const WORD kHeaderDotIds[] = {IDC_DOT_HEADER_FIRST, IDC_DOT_HEADER_FIRST + 1, IDC_DOT_HEADER_FIRST + 2,
                               IDC_DOT_HEADER_FIRST + 3, IDC_DOT_HEADER_FIRST + 4};
+const WORD kPaceFactorDotIds[] = {IDC_DOT_PACE_FACTOR_FIRST,     IDC_DOT_PACE_FACTOR_FIRST + 1,
+                                  IDC_DOT_PACE_FACTOR_FIRST + 2, IDC_DOT_PACE_FACTOR_FIRST + 3,
+                                  IDC_DOT_PACE_FACTOR_FIRST + 4, IDC_DOT_PACE_FACTOR_FIRST + 5};
+const WORD kScalingDotIds[] = {IDC_DOT_SCALING_FIRST, IDC_DOT_SCALING_FIRST + 1, IDC_DOT_SCALING_FIRST + 2};
+static_assert(sizeof kPaceFactorDotIds / sizeof kPaceFactorDotIds[0] == ConfigDialog::kPaceFactorOptions,
+              "a dot for every factor");
+static_assert(sizeof kScalingDotIds / sizeof kScalingDotIds[0] == ConfigDialog::kScalingOptions,
+              "a dot for every scaling mode");
 
 // Knob tracks: left end of the knob at value 0, and the knob's top.
 const int kTrackLeft[] = {141, 141, 141, 148};
@@ -50,6 +58,9 @@ const ConfigDialog::OptionControl ConfigDialog::kOptionControls[kOptionCount] = 
     {IDC_REMOVE_HEADER_QUOTES, IDC_MARK_REMOVE_HEADER_QUOTES, &ConfigDialog::removeHeaderQuotes},
     {IDC_HIDE_BLANK_HEADERS, IDC_MARK_HIDE_BLANK_HEADERS, &ConfigDialog::hideBlankHeaderEntries},
     {IDC_USE_RANDOM_LAYOUTS, IDC_MARK_USE_RANDOM_LAYOUTS, &ConfigDialog::useRandomLayouts},
+    {IDC_REAL_PACE, IDC_MARK_REAL_PACE, &ConfigDialog::realPace},
+    {IDC_SHOW_COMMENTS, IDC_MARK_SHOW_COMMENTS, &ConfigDialog::showComments},
+    {IDC_FOLLOW_LIVE_GAMES, IDC_MARK_FOLLOW_LIVE_GAMES, &ConfigDialog::followLiveGames},
 };
 
 const CommandRoute<ConfigDialog> ConfigDialog::kCommandRoutes[] = {
@@ -59,6 +70,9 @@ const CommandRoute<ConfigDialog> ConfigDialog::kCommandRoutes[] = {
     {IDC_SOUND_OFF, IDC_SOUND_MOVEMENT, &ConfigDialog::OnSoundButton},
     {IDC_ANIMATION_FIRST, IDC_ANIMATION_FIRST + kAnimationOptions - 1, &ConfigDialog::OnAnimationButton},
     {IDC_HEADER_FIRST, IDC_HEADER_FIRST + kHeaderOptions - 1, &ConfigDialog::OnHeaderButton},
+    {IDC_REAL_PACE, IDC_FOLLOW_LIVE_GAMES, &ConfigDialog::OnOptionButton},
+    {IDC_PACE_FACTOR_FIRST, IDC_PACE_FACTOR_FIRST + kPaceFactorOptions - 1, &ConfigDialog::OnPaceFactorButton},
+    {IDC_SCALING_FIRST, IDC_SCALING_FIRST + kScalingOptions - 1, &ConfigDialog::OnScalingButton},
     {IDC_SAVE_RANDOM_LAYOUT, IDC_SAVE_RANDOM_LAYOUT, &ConfigDialog::OnSaveRandomLayoutButton},
     {IDC_RESET_DEFAULTS, IDC_RESET_DEFAULTS, &ConfigDialog::OnResetDefaultsButton},
 };
@@ -73,7 +87,9 @@ ConfigDialog::ConfigDialog()
     : Dialog(IDD_CONFIG, nullptr),
       soundGroup{soundFlags, soundDots, kSoundOptions, kSoundDotIds},
       animationStyleGroup{animationStyleFlags, animationDots, kAnimationOptions, kAnimationDotIds},
-      headerLeftDisplayedGroup{headerLeftDisplayedFlags, headerDots, kHeaderOptions, kHeaderDotIds} {
+      headerLeftDisplayedGroup{headerLeftDisplayedFlags, headerDots, kHeaderOptions, kHeaderDotIds},
+      realPaceFactorGroup{realPaceFactorFlags, paceFactorDots, kPaceFactorOptions, kPaceFactorDotIds},
+      scalingModeGroup{scalingModeFlags, scalingDots, kScalingOptions, kScalingDotIds} {
   preview.Clear();
   ReadLayoutsFile(layouts);
   // A library that does not load stays absent: its parts of the miniature
@@ -85,6 +101,8 @@ ConfigDialog::ConfigDialog()
   for (int& flag : soundFlags) flag = -1;
   for (int& flag : animationStyleFlags) flag = -1;
   for (int& flag : headerLeftDisplayedFlags) flag = -1;
+  for (int& flag : realPaceFactorFlags) flag = -1;
+  for (int& flag : scalingModeFlags) flag = -1;
   icon = LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(IDI_CONFIGURATOR));
 }
 
@@ -100,7 +118,8 @@ void ConfigDialog::FreeArtLibraries() {
 void ConfigDialog::BindControls(ControlBinding& controls) {
   for (int option = 0; option < kOptionCount; ++option)
     controls.Bind(kOptionControls[option].markId, optionMarks[option]);
-  for (RadioGroup* group : {&soundGroup, &animationStyleGroup, &headerLeftDisplayedGroup})
+  for (RadioGroup* group :
+       {&soundGroup, &animationStyleGroup, &headerLeftDisplayedGroup, &realPaceFactorGroup, &scalingModeGroup})
     for (int option = 0; option < group->optionCount; ++option)
       controls.Bind(group->dotIds[option], group->dots[option]);
   for (int slider = 0; slider < kSliderCount; ++slider) controls.Bind(IDC_KNOB_FIRST + slider, knobs[slider]);
@@ -148,6 +167,11 @@ void ConfigDialog::ShowSettings(const SettingsRecord& record) {
   if (record.sound < kSoundOptions) SelectRadio(soundGroup, record.sound);
   if (record.animationStyle < kAnimationOptions) SelectRadio(animationStyleGroup, record.animationStyle);
   if (record.headerLeftDisplayed < kHeaderOptions) SelectRadio(headerLeftDisplayedGroup, record.headerLeftDisplayed);
+  if (record.scalingMode < kScalingOptions) SelectRadio(scalingModeGroup, record.scalingMode);
+  // The factor's byte stays as loaded; one that is none of the factors
+  // shows the factor it counts as.
+  realPaceFactor = record.realPaceFactor;
+  SelectRadio(realPaceFactorGroup, RealPaceFactorChoice(static_cast<uint8_t>(RealPaceFactorOf(realPaceFactor))));
 
   windowedMode = record.windowedMode;
   reservedFlag = record.reservedFlag;
@@ -159,6 +183,9 @@ void ConfigDialog::ShowSettings(const SettingsRecord& record) {
   removeHeaderQuotes = record.removeHeaderQuotes;
   waitForAnnouncements = record.waitForAnnouncements;
   hideBlankHeaderEntries = record.hideBlankHeaderEntries;
+  realPace = record.realPace;
+  showComments = record.showComments;
+  followLiveGames = record.followLiveGames;
   blackPieceSet = static_cast<signed char>(record.blackPieceSet);
   whitePieceSet = static_cast<signed char>(record.whitePieceSet);
   backdropIndex = static_cast<signed char>(record.backdropIndex);
@@ -192,6 +219,11 @@ SettingsRecord ConfigDialog::CurrentSettings() const {
   record.consoleIndex = static_cast<uint8_t>(consoleIndex);
   record.boardIndex = static_cast<uint8_t>(boardIndex);
   record.consoleStyle = static_cast<uint8_t>(consoleStyle);
+  record.realPace = AsFlagByte(realPace);
+  record.realPaceFactor = realPaceFactor;
+  record.showComments = AsFlagByte(showComments);
+  record.scalingMode = static_cast<uint8_t>(scalingModeGroup.Selected());
+  record.followLiveGames = AsFlagByte(followLiveGames);
   return record;
 }
 
@@ -267,6 +299,14 @@ void ConfigDialog::OnAnimationButton(WORD controlId) {
 void ConfigDialog::OnHeaderButton(WORD controlId) {
   SelectRadio(headerLeftDisplayedGroup, controlId - IDC_HEADER_FIRST);
 }
+
+void ConfigDialog::OnPaceFactorButton(WORD controlId) {
+  const int choice = controlId - IDC_PACE_FACTOR_FIRST;
+  SelectRadio(realPaceFactorGroup, choice);
+  realPaceFactor = kRealPaceFactors[choice];
+}
+
+void ConfigDialog::OnScalingButton(WORD controlId) { SelectRadio(scalingModeGroup, controlId - IDC_SCALING_FIRST); }
 
 void ConfigDialog::OnSaveRandomLayoutButton(WORD) { SaveRandomLayout(); }
 

@@ -13,11 +13,13 @@
 
 class ConfigDialog : public Dialog {
  public:
-  static constexpr int kOptionCount = 9;
+  static constexpr int kOptionCount = 12;
   static constexpr int kSliderCount = 4;
   static constexpr int kSoundOptions = 2;
   static constexpr int kAnimationOptions = 5;
   static constexpr int kHeaderOptions = 5;
+  static constexpr int kPaceFactorOptions = kRealPaceFactorCount;
+  static constexpr int kScalingOptions = kScalingModeCount;
   static constexpr int kMaximumLayouts = 999;
 
   // Parts of the miniature under the pointer (hoverPart).
@@ -68,10 +70,13 @@ class ConfigDialog : public Dialog {
 
   // Puts a settings record into the dialog: flags and appearance bytes as
   // they are, each knob where its slider byte says while the byte itself is
-  // kept, and each radio byte's option when the byte is in range.
+  // kept, and each radio byte's option when the byte is in range. The
+  // real-pace factor's byte is kept as well; a byte that is none of the
+  // factors shows the default factor's dot.
   void ShowSettings(const SettingsRecord& record);
-  // The settings as they would be written on OK: flags as 1 or 0, slider and
-  // appearance bytes as held, radio fields as the selected options.
+  // The settings as they would be written on OK: flags as 1 or 0, slider,
+  // appearance and real-pace factor bytes as held, radio fields as the
+  // selected options.
   SettingsRecord CurrentSettings() const;
 
   // The look that Save Random Layout would store.
@@ -91,6 +96,8 @@ class ConfigDialog : public Dialog {
   signed char nextGameDelay = kKnobNotPlaced;
   signed char firstMoveDelay = kKnobNotPlaced;
   signed char pieceSpeed = kKnobNotPlaced;
+  // The real-pace factor's byte: as loaded until the user picks a factor.
+  unsigned char realPaceFactor = kDefaultRealPaceFactor;
 
   // Where the miniature (PreviewCanvas::kWidth x kHeight) is drawn, in window
   // coordinates (the dialog's frame of kDialogFrameWidth pixels included):
@@ -123,6 +130,8 @@ class ConfigDialog : public Dialog {
   BitmapStatic soundDots[kSoundOptions];
   BitmapStatic animationDots[kAnimationOptions];
   BitmapStatic headerDots[kHeaderOptions];
+  BitmapStatic paceFactorDots[kPaceFactorOptions];
+  BitmapStatic scalingDots[kScalingOptions];
   BitmapStatic knobs[kSliderCount];
   BitmapStatic counterDigits[3];  // hundreds, tens, units
 
@@ -136,13 +145,20 @@ class ConfigDialog : public Dialog {
   int reservedFlag = 0;
   int useRandomLayouts = 0;
   int hideBlankHeaderEntries = 0;
+  int realPace = 0;
+  int showComments = 0;
+  int followLiveGames = 0;
 
   int soundFlags[kSoundOptions];
   int animationStyleFlags[kAnimationOptions];
   int headerLeftDisplayedFlags[kHeaderOptions];
+  int realPaceFactorFlags[kPaceFactorOptions];
+  int scalingModeFlags[kScalingOptions];
   RadioGroup soundGroup;
   RadioGroup animationStyleGroup;
   RadioGroup headerLeftDisplayedGroup;
+  RadioGroup realPaceFactorGroup;  // the choices of kRealPaceFactors
+  RadioGroup scalingModeGroup;
 
   HICON icon = nullptr;
   short uiReady = 0;
@@ -169,6 +185,8 @@ class ConfigDialog : public Dialog {
   void OnSoundButton(WORD controlId);
   void OnAnimationButton(WORD controlId);
   void OnHeaderButton(WORD controlId);
+  void OnPaceFactorButton(WORD controlId);
+  void OnScalingButton(WORD controlId);
   void OnSaveRandomLayoutButton(WORD controlId);
   void OnResetDefaultsButton(WORD controlId);
 

@@ -36,8 +36,8 @@ if [ ! -x ./Tarnwicket ]; then
   exit 2
 fi
 
-# The settings program's defaults, byte by byte (23 bytes).
-default_settings='\x00\x04\x05\x01\x09\x00\x00\x01\x01\x00\x01\x00\x01\x05\x02\x01\x01\x01\x03\x02\x00\x02\x00'
+# The settings program's defaults, byte by byte (28 bytes).
+default_settings='\x00\x04\x05\x01\x09\x00\x00\x01\x01\x00\x01\x00\x01\x05\x02\x01\x01\x01\x03\x02\x00\x02\x00\x00\x0a\x01\x00\x01'
 if [ ! -s Tarnwicket.cfg ]; then
   printf "$default_settings" > Tarnwicket.cfg
 fi

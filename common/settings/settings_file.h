@@ -28,6 +28,8 @@ struct SettingsFile {
 static_assert(std::is_standard_layout<SettingsRecord>::value, "the record is laid out as the file");
 static_assert(sizeof(SettingsRecord) == SettingsRecord::kSize, "one byte per field, no padding");
 static_assert(offsetof(SettingsRecord, consoleStyle) == 22, "fields in file order");
+static_assert(offsetof(SettingsRecord, realPace) == 23, "fields in file order");
+static_assert(offsetof(SettingsRecord, followLiveGames) == SettingsRecord::kSize - 1, "fields in file order");
 
 // Reads the settings file (in the current folder unless named otherwise).
 SettingsFile ReadSettings(const char* fileName = kSettingsFileName);

@@ -38,9 +38,24 @@ void ForEachField(Record& r, Visit visit) {
   visit(r.consoleIndex);
   visit(r.boardIndex);
   visit(r.consoleStyle);
+  visit(r.realPace);
+  visit(r.realPaceFactor);
+  visit(r.showComments);
+  visit(r.scalingMode);
+  visit(r.followLiveGames);
 }
 
 }  // namespace
+
+int RealPaceFactorChoice(uint8_t byte) {
+  for (int choice = 0; choice < kRealPaceFactorCount; ++choice)
+    if (kRealPaceFactors[choice] == byte) return choice;
+  return -1;
+}
+
+int RealPaceFactorOf(uint8_t byte) { return RealPaceFactorChoice(byte) >= 0 ? byte : kDefaultRealPaceFactor; }
+
+int ScalingModeOf(uint8_t byte) { return byte < kScalingModeCount ? byte : kScalingSharp; }
 
 void SettingsRecord::ToBytes(uint8_t (&bytes)[kSize]) const {
   int i = 0;

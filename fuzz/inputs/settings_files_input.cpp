@@ -1,8 +1,9 @@
 // The same bytes read as a settings file and as a layouts file, then written
 // back the way the configurator writes them.
 //
-// Promises: the settings reader takes the first 23 bytes (fewer leave the
-// defaults) and a rewrite gives back exactly those 23 bytes; the layouts
+// Promises: the settings reader takes the first 28 bytes (fewer leave the
+// defaults, so a file of 23 bytes keeps the last five fields' defaults) and
+// a rewrite gives back exactly those 28 bytes; the layouts
 // reader counts complete records only, at most 1000; a look appended to a
 // file of fewer than 999 records adds one record after the ones that were
 // there, and reads back as written when the file held whole records.

@@ -110,6 +110,7 @@ TEST(ConfiguratorArt, HoldsItsSkinMarksDigitsStandInsSoundsAndIcon) {
                                 {IDB_SKIN_DISPLAY_TITLE, 162, 52},
                                 {IDB_SKIN_DISPLAY_COLUMN, 162, 331},
                                 {IDB_SKIN_RIGHT_STRIP, 71, 503},
+                                {IDB_SKIN_WATCHING_COLUMN, 194, 503},
                                 {IDB_MARK_OFF, 14, 14},
                                 {IDB_MARK_ON, 14, 14},
                                 {IDB_DOT_OFF, 12, 12},

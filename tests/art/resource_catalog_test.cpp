@@ -106,6 +106,7 @@ TEST(ArtResourceCatalog, ConfiguratorResourcesAreDistinctByType) {
                               IDB_SKIN_LEFT,
                               IDB_SKIN_RIGHT_STRIP,
                               IDB_SKIN_DISPLAY_COLUMN,
+                              IDB_SKIN_WATCHING_COLUMN,
                               IDB_DOT_OFF,
                               IDB_DOT_ON,
                               IDB_MARK_OFF,
@@ -158,7 +159,21 @@ TEST(ArtResourceCatalog, MainDialogControlsAreDistinct) {
                           IDC_RESET_DEFAULTS,
                           IDC_COUNTER_HUNDREDS,
                           IDC_COUNTER_TENS,
-                          IDC_COUNTER_UNITS};
+                          IDC_COUNTER_UNITS,
+                          IDC_REAL_PACE,
+                          IDC_SHOW_COMMENTS,
+                          IDC_FOLLOW_LIVE_GAMES,
+                          IDC_MARK_REAL_PACE,
+                          IDC_MARK_SHOW_COMMENTS,
+                          IDC_MARK_FOLLOW_LIVE_GAMES};
+  for (int k = 0; k < 6; ++k) {
+    ids.push_back(IDC_PACE_FACTOR_FIRST + k);
+    ids.push_back(IDC_DOT_PACE_FACTOR_FIRST + k);
+  }
+  for (int k = 0; k < 3; ++k) {
+    ids.push_back(IDC_SCALING_FIRST + k);
+    ids.push_back(IDC_DOT_SCALING_FIRST + k);
+  }
   for (int k = 0; k < 5; ++k) {
     ids.push_back(IDC_ANIMATION_FIRST + k);
     ids.push_back(IDC_DOT_ANIMATION_FIRST + k);

@@ -28,6 +28,9 @@ const FlagField kFlagFields[] = {
     {"removeHeaderQuotes", &SettingsRecord::removeHeaderQuotes},
     {"waitForAnnouncements", &SettingsRecord::waitForAnnouncements},
     {"hideBlankHeaderEntries", &SettingsRecord::hideBlankHeaderEntries},
+    {"realPace", &SettingsRecord::realPace},
+    {"showComments", &SettingsRecord::showComments},
+    {"followLiveGames", &SettingsRecord::followLiveGames},
 };
 
 TEST_F(ConfigDialogTest, FirstRunShowsTheDefaultsAndOkWritesThem) {
@@ -61,7 +64,8 @@ TEST_F(ConfigDialogTest, FlagsHoldingOtherValuesThanOneAreShownOffAndWrittenZero
   script.Then([&](HWND window) {
     for (int mark : {IDC_MARK_RANDOM_GAME_ORDER, IDC_MARK_AUTOPLAY, IDC_MARK_WINDOWED_MODE, IDC_MARK_HIGHLIGHT_MOVES,
                      IDC_MARK_WAIT_FOR_ANNOUNCEMENTS, IDC_MARK_SCROLL_FOREVER, IDC_MARK_REMOVE_HEADER_QUOTES,
-                     IDC_MARK_HIDE_BLANK_HEADERS, IDC_MARK_USE_RANDOM_LAYOUTS}) {
+                     IDC_MARK_HIDE_BLANK_HEADERS, IDC_MARK_USE_RANDOM_LAYOUTS, IDC_MARK_REAL_PACE,
+                     IDC_MARK_SHOW_COMMENTS, IDC_MARK_FOLLOW_LIVE_GAMES}) {
       EXPECT_TRUE(ShowsPicture(window, mark, IDB_MARK_OFF, 12, 12)) << "mark " << mark;
     }
     headless::KeyPress(VK_RETURN);

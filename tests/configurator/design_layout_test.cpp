@@ -137,10 +137,10 @@ TEST(DesignLayout, RefusesEveryTemplateCutShort) {
 
 TEST(DesignLayout, SkinPicturesJoinAtTheDesignLayout) {
   const DesignLayout layout = LayoutOfTemplate(IDD_CONFIG);
-  std::vector<RECT> skin;  // left part, display title, display column, right strip
+  std::vector<RECT> skin;  // left part, display title, display column, right strip, watching column
   for (const DesignedControl& control : layout.controls)
     if (control.id == 0xFFFF) skin.push_back(control.pixels);
-  ASSERT_EQ(skin.size(), 4u);
+  ASSERT_EQ(skin.size(), 5u);
   auto pictureSize = [](int id) {
     HBITMAP picture = static_cast<HBITMAP>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
@@ -151,10 +151,18 @@ TEST(DesignLayout, SkinPicturesJoinAtTheDesignLayout) {
   };
   const SIZE left = pictureSize(IDB_SKIN_LEFT);
   const SIZE title = pictureSize(IDB_SKIN_DISPLAY_TITLE);
+  const SIZE strip = pictureSize(IDB_SKIN_RIGHT_STRIP);
+  const SIZE watching = pictureSize(IDB_SKIN_WATCHING_COLUMN);
   EXPECT_EQ(skin[1].left, skin[0].left + left.cx);
   EXPECT_EQ(skin[2].left, skin[1].left);
   EXPECT_EQ(skin[2].top, title.cy + 120);  // the miniature's gap
   EXPECT_EQ(skin[3].left, skin[1].left + title.cx);
+  // The watching column begins on the right strip's last pixel, which no
+  // dialog unit starts, and reaches the client area's right edge.
+  EXPECT_EQ(skin[4].left, skin[3].left + strip.cx - 1);
+  EXPECT_EQ(skin[4].top, 0);
+  EXPECT_EQ(skin[4].left + watching.cx, layout.clientWidth);
+  EXPECT_EQ(watching.cy, strip.cy);
 }
 
 TEST_F(ConfigDialogTest, MainDialogOpensAtItsDesignLayout) {

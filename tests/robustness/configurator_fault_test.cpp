@@ -195,7 +195,7 @@ TEST_F(ConfiguratorFaultTest, SettingsAndLayoutsOfOddContentsAreShownAndWrittenB
         .Then([&](HWND window) { ClickAt(window, kSave); })
         .Then([&](HWND window) { ClickAt(window, kOk); });
     EXPECT_EQ(dialog.RunModal(), IDOK);
-    EXPECT_EQ(ReadFile("Tarnwicket.cfg").size(), 23u);
+    EXPECT_EQ(ReadFile("Tarnwicket.cfg").size(), static_cast<size_t>(SettingsRecord::kSize));
     EXPECT_EQ(ReadFile("Tarnwicket.rnd").size(), 6u * 1200 + 5) << "a full list takes no more layouts";
   }
 }

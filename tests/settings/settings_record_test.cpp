@@ -1,5 +1,7 @@
-// The settings file: field order, defaults, short and long files, and a
-// rewrite that never leaves a torn file.
+// The settings file: field order, defaults, short and long files (the
+// 23-byte files written before the last five fields among them), the rules
+// for the real-pace factor and the scaling mode, and a rewrite that never
+// leaves a torn file.
 #include <gtest/gtest.h>
 
 #include "common/settings/settings_record.h"
@@ -9,7 +11,7 @@ namespace {
 
 class SettingsRecordTest : public SettingsFolderTest {};
 
-// The 23 bytes of a record in file order.
+// The 28 bytes of a record in file order.
 std::vector<uint8_t> BytesOf(const SettingsRecord& record) {
   uint8_t bytes[SettingsRecord::kSize];
   record.ToBytes(bytes);
@@ -43,6 +45,11 @@ SettingsRecord EveryFieldDifferent() {
   record.consoleIndex = 120;
   record.boardIndex = 121;
   record.consoleStyle = 122;
+  record.realPace = 123;
+  record.realPaceFactor = 124;
+  record.showComments = 125;
+  record.scalingMode = 126;
+  record.followLiveGames = 127;
   return record;
 }
 
@@ -59,6 +66,8 @@ TEST_F(SettingsRecordTest, EachFieldHasItsByteInFileOrder) {
   EXPECT_EQ(read.moveDelay, -101);
   EXPECT_EQ(read.pieceSpeed, -104);
   EXPECT_EQ(read.consoleStyle, 122);
+  EXPECT_EQ(read.realPace, 123);
+  EXPECT_EQ(read.followLiveGames, 127);
 }
 
 TEST_F(SettingsRecordTest, TheDefaults) {
@@ -86,6 +95,11 @@ TEST_F(SettingsRecordTest, TheDefaults) {
   EXPECT_EQ(record.consoleIndex, 0);
   EXPECT_EQ(record.boardIndex, 2);
   EXPECT_EQ(record.consoleStyle, 0);
+  EXPECT_EQ(record.realPace, 0);
+  EXPECT_EQ(record.realPaceFactor, 10);
+  EXPECT_EQ(record.showComments, 1);
+  EXPECT_EQ(record.scalingMode, 0);
+  EXPECT_EQ(record.followLiveGames, 1);
 }
 
 TEST_F(SettingsRecordTest, AMissingFileKeepsTheDefaults) {
@@ -108,15 +122,69 @@ TEST_F(SettingsRecordTest, FieldsPastAShortFileKeepTheirValues) {
   EXPECT_EQ(record.boardIndex, 2);
 }
 
-TEST_F(SettingsRecordTest, ALongFileIsReadAsItsFirst23BytesAndARewriteShortensIt) {
+// Every file written before the last five fields: they keep their defaults,
+// and a rewrite adds them.
+TEST_F(SettingsRecordTest, AFileOf23BytesLeavesTheLastFiveFieldsAtTheirDefaults) {
+  CopyData("written-before-real-pace-23-bytes.cfg", kSettingsFileName);
+  const std::vector<uint8_t> old = Bytes(kSettingsFileName);
+  SettingsRecord record;
+  EXPECT_EQ(ReadSettingsFile(record), 23);
+  EXPECT_EQ(record.windowedMode, 1);
+  EXPECT_EQ(record.sound, 0);
+  EXPECT_EQ(record.consoleStyle, 4);
+  EXPECT_EQ(record.realPace, 0);
+  EXPECT_EQ(record.realPaceFactor, 10);
+  EXPECT_EQ(record.showComments, 1);
+  EXPECT_EQ(record.scalingMode, 0);
+  EXPECT_EQ(record.followLiveGames, 1);
+  ASSERT_TRUE(WriteSettingsFile(record));
+  const std::vector<uint8_t> written = Bytes(kSettingsFileName);
+  ASSERT_EQ(written.size(), 28u);
+  EXPECT_EQ(std::vector<uint8_t>(written.begin(), written.begin() + 23), old);
+  EXPECT_EQ(std::vector<uint8_t>(written.begin() + 23, written.end()), (std::vector<uint8_t>{0, 10, 1, 0, 1}));
+}
+
+TEST_F(SettingsRecordTest, AFileOf28BytesSetsTheLastFiveFields) {
+  CopyData("real-pace-at-60x-smooth-no-comments-28-bytes.cfg", kSettingsFileName);
+  SettingsRecord record;
+  EXPECT_EQ(ReadSettingsFile(record), 28);
+  EXPECT_EQ(record.consoleStyle, 4);
+  EXPECT_EQ(record.realPace, 1);
+  EXPECT_EQ(record.realPaceFactor, 60);
+  EXPECT_EQ(record.showComments, 0);
+  EXPECT_EQ(record.scalingMode, 2);
+  EXPECT_EQ(record.followLiveGames, 0);
+  ASSERT_TRUE(WriteSettingsFile(record, "copy.cfg"));
+  EXPECT_EQ(Bytes("copy.cfg"), Bytes(kSettingsFileName));
+}
+
+TEST_F(SettingsRecordTest, ALongFileIsReadAsItsFirst28BytesAndARewriteShortensIt) {
   CopyData("long-file-of-40-bytes.cfg", kSettingsFileName);
   const std::vector<uint8_t> original = Bytes(kSettingsFileName);
   SettingsRecord record;
   EXPECT_EQ(ReadSettingsFile(record), SettingsRecord::kSize);
   EXPECT_EQ(record.windowedMode, 0);
   EXPECT_EQ(record.consoleStyle, 22);
+  EXPECT_EQ(record.realPace, 23);
+  EXPECT_EQ(record.followLiveGames, 27);
   ASSERT_TRUE(WriteSettingsFile(record));
   EXPECT_EQ(Bytes(kSettingsFileName), std::vector<uint8_t>(original.begin(), original.begin() + SettingsRecord::kSize));
+}
+
+TEST(SettingsRules, ARealPaceFactorOutsideTheListCountsAsTen) {
+  for (int factor : {1, 2, 5, 10, 30, 60}) EXPECT_EQ(RealPaceFactorOf(static_cast<uint8_t>(factor)), factor);
+  for (int byte : {0, 3, 9, 11, 59, 61, 255}) EXPECT_EQ(RealPaceFactorOf(static_cast<uint8_t>(byte)), 10) << byte;
+  EXPECT_EQ(RealPaceFactorChoice(1), 0);
+  EXPECT_EQ(RealPaceFactorChoice(60), 5);
+  EXPECT_EQ(RealPaceFactorChoice(7), -1);
+}
+
+TEST(SettingsRules, AScalingModeOutOfRangeCountsAsSharp) {
+  EXPECT_EQ(ScalingModeOf(0), kScalingSharp);
+  EXPECT_EQ(ScalingModeOf(1), kScalingPixelPerfect);
+  EXPECT_EQ(ScalingModeOf(2), kScalingSmooth);
+  EXPECT_EQ(ScalingModeOf(3), kScalingSharp);
+  EXPECT_EQ(ScalingModeOf(255), kScalingSharp);
 }
 
 TEST_F(SettingsRecordTest, OddValuesAreKeptExactlyAsLoaded) {
@@ -126,6 +194,9 @@ TEST_F(SettingsRecordTest, OddValuesAreKeptExactlyAsLoaded) {
   EXPECT_EQ(record.moveDelay, 25);
   EXPECT_EQ(record.useRandomLayouts, 255);
   EXPECT_EQ(record.animationStyle, 7);
+  EXPECT_EQ(record.realPaceFactor, 255);
+  EXPECT_EQ(record.showComments, 7);
+  EXPECT_EQ(record.scalingMode, 9);
   ASSERT_TRUE(WriteSettingsFile(record, "copy.cfg"));
   EXPECT_EQ(Bytes("copy.cfg"), Bytes(kSettingsFileName));
 }

@@ -154,3 +154,102 @@ TEST(ViewerSettings, SoundOffPlaysNothing) {
   EXPECT_EQ(app.chess().moveNumber(), 1);
   EXPECT_TRUE(headless::Sounds().empty());
 }
+
+namespace {
+
+// The test settings with the last five fields away from their defaults.
+SettingsRecord WatchingSettings() {
+  SettingsRecord settings = TestSettings();
+  settings.realPace = 1;
+  settings.realPaceFactor = 30;
+  settings.showComments = 0;
+  settings.scalingMode = kScalingPixelPerfect;
+  settings.followLiveGames = 0;
+  return settings;
+}
+
+// The first `count` bytes of a settings file holding `settings`.
+std::vector<uint8_t> FirstBytes(const SettingsRecord& settings, size_t count) {
+  uint8_t bytes[SettingsRecord::kSize];
+  settings.ToBytes(bytes);
+  std::vector<uint8_t> file(bytes, bytes + SettingsRecord::kSize);
+  file.resize(count, 0xEE);
+  return file;
+}
+
+}  // namespace
+
+// Every file written before the last five settings: the viewer's options for
+// them keep their defaults, which are the record's.
+TEST(ViewerSettings, AFileOf23BytesGivesTheWatchingOptionsTheirDefaults) {
+  ViewerSession session(WithSettingsBytes(FirstBytes(WatchingSettings(), 23)));
+  ViewerApp& app = session.Start();
+  EXPECT_EQ(app.options().delayMs, 500) << "the first 23 bytes are read";
+  EXPECT_EQ(app.options().realPace, 0);
+  EXPECT_EQ(app.options().realPaceFactor, 10);
+  EXPECT_EQ(app.options().showComments, 1);
+  EXPECT_EQ(app.options().scalingMode, 0);
+  EXPECT_EQ(app.options().followLiveGames, 1);
+  const ViewerOptions defaults;
+  const SettingsRecord record;
+  EXPECT_EQ(defaults.realPace, record.realPace);
+  EXPECT_EQ(defaults.realPaceFactor, record.realPaceFactor);
+  EXPECT_EQ(defaults.showComments, record.showComments);
+  EXPECT_EQ(defaults.scalingMode, record.scalingMode);
+  EXPECT_EQ(defaults.followLiveGames, record.followLiveGames);
+}
+
+TEST(ViewerSettings, TheLastFiveBytesSetTheWatchingOptions) {
+  ViewerSession session(WithSettings(WatchingSettings()));
+  ViewerApp& app = session.Start();
+  EXPECT_EQ(app.options().realPace, 1);
+  EXPECT_EQ(app.options().realPaceFactor, 30);
+  EXPECT_EQ(app.options().showComments, 0);
+  EXPECT_EQ(app.options().scalingMode, 1);
+  EXPECT_EQ(app.options().followLiveGames, 0);
+}
+
+// A file cut after the factor's byte: the fields it holds are read, the
+// ones after it keep their defaults; a longer file is read as its first 28.
+TEST(ViewerSettings, WatchingOptionsAreReadAsFarAsTheFileGoes) {
+  {
+    ViewerSession session(WithSettingsBytes(FirstBytes(WatchingSettings(), 25)));
+    ViewerApp& app = session.Start();
+    EXPECT_EQ(app.options().realPace, 1);
+    EXPECT_EQ(app.options().realPaceFactor, 30);
+    EXPECT_EQ(app.options().showComments, 1);
+    EXPECT_EQ(app.options().scalingMode, 0);
+    EXPECT_EQ(app.options().followLiveGames, 1);
+  }
+  {
+    ViewerSession session(WithSettingsBytes(FirstBytes(WatchingSettings(), 40)));
+    ViewerApp& app = session.Start();
+    EXPECT_EQ(app.options().realPaceFactor, 30);
+    EXPECT_EQ(app.options().followLiveGames, 0);
+  }
+}
+
+// Flags are on only for 1; a factor that is none of 1, 2, 5, 10, 30 and 60
+// counts as 10; a scaling mode out of range is sharp.
+TEST(ViewerSettings, WatchingBytesOutOfRangeFollowTheirRules) {
+  SettingsRecord settings = TestSettings();
+  settings.realPace = 2;
+  settings.realPaceFactor = 7;
+  settings.showComments = 255;
+  settings.scalingMode = 3;
+  settings.followLiveGames = 2;
+  {
+    ViewerSession session(WithSettings(settings));
+    ViewerApp& app = session.Start();
+    EXPECT_EQ(app.options().realPace, 0);
+    EXPECT_EQ(app.options().realPaceFactor, 10);
+    EXPECT_EQ(app.options().showComments, 0);
+    EXPECT_EQ(app.options().scalingMode, 0);
+    EXPECT_EQ(app.options().followLiveGames, 0);
+  }
+  for (int factor : {1, 2, 5, 60, 0, 61}) {
+    ViewerSession each(WithSetting(&SettingsRecord::realPaceFactor, factor));
+    const int expected = factor == 0 || factor == 61 ? 10 : factor;
+    EXPECT_EQ(each.Start().options().realPaceFactor, expected) << factor;
+  }
+}

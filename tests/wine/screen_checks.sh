@@ -88,7 +88,7 @@ control_colour() {
     sed -n '2s/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p'
 }
 
-# The 23 bytes of the default settings; offset 5 has no control and may be 0 or 1.
+# The 28 bytes of the default settings; offset 5 has no control and may be 0 or 1.
 expect_default_settings() {
   local file=$1 bytes
   if [ ! -f "$file" ]; then
@@ -97,24 +97,29 @@ expect_default_settings() {
   fi
   bytes=$(od -An -v -tu1 "$file" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//')
   case "$bytes" in
-    "0 4 5 1 9 0 0 1 1 0 1 0 1 5 2 1 1 1 3 2 0 2 0" | "0 4 5 1 9 1 0 1 1 0 1 0 1 5 2 1 1 1 3 2 0 2 0") ;;
-    *) fail "settings file is not the defaults: $bytes"; return 1 ;;
+    "0 4 5 1 9 0 0 1 1 0 1 0 1 5 2 1 1 1 3 2 0 2 0 0 10 1 0 1" | \
+    "0 4 5 1 9 1 0 1 1 0 1 0 1 5 2 1 1 1 3 2 0 2 0 0 10 1 0 1") ;;
+    *) fail "settings file is not the defaults ($(wc -c <"$file") bytes): $bytes"; return 1 ;;
   esac
 }
 
 # The dialog sits at the layout its skin was drawn for, dialog base units of
 # 6 x 13 pixels ("MS Sans Serif" 8 at 96 dpi), whatever font the dialog
 # manager found (Wine's stand-in makes them 7 x 13): a client area of
-# 584 x 504, and the skin pictures along its top (its static controls
-# without an id) joining, each ending where the next begins.
+# 776 x 504, and the skin pictures along its top (its static controls
+# without an id) joining with no gap between them (the watching column
+# begins on the right strip's last pixel, with the same pixels), the last
+# one ending at the client area's right edge.
 expect_design_layout() {
-  local place=$1 controls=$2 size gaps
+  local place=$1 controls=$2 size gaps right_edge
   size=$(echo "$place" | tr -d '\r' | awk '{print $9 "x" $10}')
-  if [ "$size" != "584x504" ]; then
-    fail "configurator: client area $size, not 584x504"
+  if [ "$size" != "776x504" ]; then
+    fail "configurator: client area $size, not 776x504"
     return 1
   fi
-  gaps=$(echo "$controls" | awk '
+  # Controls are listed at their places on the screen.
+  right_edge=$(( $(place_field "$place" clientx) + ${size%x*} ))
+  gaps=$(echo "$controls" | awk -v edge="$right_edge" '
     BEGIN { n = 0 }
     $1 == "control" && $2 == 65535 && $3 == "Static" {
       if (n == 0) top = $5
@@ -127,7 +132,8 @@ expect_design_layout() {
           t = left[j]; left[j] = left[j - 1]; left[j - 1] = t
           t = right[j]; right[j] = right[j - 1]; right[j - 1] = t
         }
-      for (i = 1; i < n; i++) if (left[i] != right[i - 1]) printf " %d px", left[i] - right[i - 1]
+      for (i = 1; i < n; i++) if (left[i] > right[i - 1]) printf " %d px", left[i] - right[i - 1]
+      if (right[n - 1] != edge) printf " (the last ends at %d, not %d)", right[n - 1], edge
     }')
   if [ -n "$gaps" ]; then
     fail "configurator: the skin pictures do not join:$gaps"

@@ -5,8 +5,9 @@
 #   viewer windowed     frames presented, the desktop's mode kept, board and
 #                       console in the client area below the caption, following
 #                       the window when it moves, Escape ends it with 0
-#   configurator        dialog up with its miniature and marks, an automated
-#                       OK writes the default settings file, exit code 0
+#   configurator        dialog up at its design layout with its miniature and
+#                       marks, an automated OK writes the default settings
+#                       file (28 bytes), exit code 0
 #   viewer full-screen  800 x 600 obtained, plies played (in the log, and the
 #                       pawns gone from e2 and e7), a frame rate paced to the
 #                       display, Escape ends it with 0
@@ -243,6 +244,9 @@ configurator() {
   # The marks show the loaded options: "Autoplay games" is on, "Run in a
   # window" is off by default.
   expect_controls_differ "marks of Autoplay (on) and Run in a window (off)" "$shot" "$controls" 1118 1119 || return 1
+  # And in the watching column: "Follow live games" is on, real pace off.
+  expect_controls_differ "marks of Follow live games (on) and real pace (off)" "$shot" "$controls" 1152 1150 ||
+    return 1
   expect_design_layout "$place" "$controls" || return 1
 
   quiet_wine "$poke" click '#32770' - 1

@@ -245,15 +245,16 @@ std::vector<Section> Sections(bool zoom) {
   return s;
 }
 
-// The configurator's four skin pictures put together as the dialog shows them.
+// The configurator's five skin pictures put together as the dialog shows them.
 Canvas DialogSkin(const std::string& dir) {
-  Canvas d(584, 504, Rgb(255, 0, 255));
+  Canvas d(776, 504, Rgb(255, 0, 255));
   auto load = [&](const char* file) { return DecodeBmp(ReadFile(dir + "/" + file)); };
   try {
     d.Paste(load("config_skin_left.bmp"), 0, 0);
     d.Paste(load("config_skin_display_title.bmp"), 350, 0);
     d.Paste(load("config_skin_display_column.bmp"), 350, 172);
     d.Paste(load("config_skin_right_strip.bmp"), 512, 0);
+    d.Paste(load("config_skin_watching_column.bmp"), 582, 0);
   } catch (const std::exception&) {
   }
   return d;
@@ -311,10 +312,10 @@ int main(int argc, char** argv) {
       sheet.Heading(sec.name);
       for (const Item& item : sec.items) sheet.Add(item);
       if (sec.name == "configurator")
-        sheet.AddCanvas(DialogSkin(dir), "skin " + std::to_string(IDB_SKIN_LEFT) + " + " +
-                                             std::to_string(IDB_SKIN_DISPLAY_TITLE) + " + " +
-                                             std::to_string(IDB_SKIN_DISPLAY_COLUMN) + " + " +
-                                             std::to_string(IDB_SKIN_RIGHT_STRIP));
+        sheet.AddCanvas(DialogSkin(dir),
+                        "skin " + std::to_string(IDB_SKIN_LEFT) + " + " + std::to_string(IDB_SKIN_DISPLAY_TITLE) +
+                            " + " + std::to_string(IDB_SKIN_DISPLAY_COLUMN) + " + " +
+                            std::to_string(IDB_SKIN_RIGHT_STRIP) + " + " + std::to_string(IDB_SKIN_WATCHING_COLUMN));
     }
     WriteFile(argv[2], EncodePng(sheet.Finish()));
     if (argc > 3 && scene.width) WriteFile(argv[3], EncodePng(scene));

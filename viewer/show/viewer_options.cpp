@@ -51,5 +51,10 @@ ViewerOptions ViewerOptionsFrom(const SettingsFile& settings) {
   if (has(r.consoleIndex)) options.art.consolePicture = r.consoleIndex;
   if (has(r.boardIndex)) options.art.boardIndex = r.boardIndex;
   if (has(r.consoleStyle)) options.art.consoleStyle = r.consoleStyle;
+  if (has(r.realPace)) options.realPace = flag(r.realPace);
+  if (has(r.realPaceFactor)) options.realPaceFactor = static_cast<int16_t>(RealPaceFactorOf(r.realPaceFactor));
+  if (has(r.showComments)) options.showComments = flag(r.showComments);
+  if (has(r.scalingMode)) options.scalingMode = static_cast<int16_t>(ScalingModeOf(r.scalingMode));
+  if (has(r.followLiveGames)) options.followLiveGames = flag(r.followLiveGames);
   return options;
 }

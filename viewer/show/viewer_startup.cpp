@@ -1,9 +1,15 @@
 // ViewerApp start-up and shutdown: settings, art libraries, layouts,
 // surfaces, the game file and the first game; and the release of what the
 // viewer holds when it ends.
+#include "platform/desktop.h"
 #include "viewer/frame/viewer_arguments.h"
 #include "viewer/show/calendar_time.h"
 #include "viewer/show/viewer_app.h"
+
+// The settings file's scaling modes are the platform's.
+static_assert(kScalingSharp == kPlatformScalingSharp && kScalingPixelPerfect == kPlatformScalingPixelPerfect &&
+                  kScalingSmooth == kPlatformScalingSmooth,
+              "one numbering of the scaling modes");
 
 namespace {
 
@@ -29,6 +35,8 @@ ViewerApp::ViewerApp(const SettingsFile& settings, HINSTANCE instance, const cha
                             FullScreenChoice(settings)),
       options_(ShownAs(ViewerOptionsFrom(settings), fullScreen, frameDisplay.silent)),
       art_(options_.art) {
+  // Before the first frame is shown.
+  PlatformSetScalingMode(options_.scalingMode);
   random_.Seed(static_cast<uint32_t>(CalendarSeconds()));
   games_.SetFileName((commandLine != nullptr && commandLine[0] != 0) ? commandLine : kDefaultGameFileName);
 

@@ -1,6 +1,7 @@
 // The configurator's own pictures: the dialog skin (left part, display
-// title, display column, right strip) with the label of every control at its
-// place, the slider tracks, the layout counter frame and the key legend;
+// title, display column, right strip, watching column) with the label of
+// every control at its place, the slider tracks, the layout counter frame and
+// the key legend;
 // option marks, radio dots, the slider knob, the counter digits, the stand-in
 // preview pictures and the icon.
 #include <algorithm>
@@ -22,9 +23,15 @@ namespace {
 
 const Color kText = Rgb(228, 232, 240), kHeading = Rgb(240, 200, 110), kDim = Rgb(160, 170, 186);
 
+// The dialog's size in dialog units, and where the watching column's picture
+// begins: one pixel left of the right strip's end (no dialog unit falls on
+// that pixel), which it covers with the same pixels.
+constexpr int kDialogWidth = 517, kDialogHeight = 310;
+constexpr int kWatchingColumnLeft = 388;
+
 class Skin {
  public:
-  explicit Skin(Fonts& fonts) : fonts_(fonts), c_(DuX(389), DuY(310)) {
+  explicit Skin(Fonts& fonts) : fonts_(fonts), c_(DuX(kDialogWidth), DuY(kDialogHeight)) {
     Look l;
     l.texture = Texture::BrushedMetal;
     l.base = Rgb(44, 50, 62);
@@ -93,6 +100,30 @@ class Skin {
   Canvas c_;
 };
 
+// The watching column: real pace and its speed, comments, live games and
+// the screen's scaling; the same labels, marks and dots as the other
+// columns (rectangles as in configurator/TarnwicketCFG.rc).
+void DrawWatchingColumn(Skin& s) {
+  const float middle = float(DuX(kWatchingColumnLeft) + DuX(kDialogWidth)) / 2;
+  s.Centered("Watching", middle, 22, 14, kHeading, Typeface::SerifBold);
+  s.Centered("Games as they were played", middle, 42, 9, kDim, Typeface::Sans);
+  const int x = DuX(392), w = DuX(513) - DuX(392);
+  s.Group("Real pace", x, DuY(44) - 12, w, DuY(96) - DuY(44) + 12);
+  s.Label(DuRect(396, 47, 113, 11), "Play at the real pace");
+  s.Text("Faster by", float(DuX(398)), float(DuY(60)) + 8, 9, kDim);
+  const char* factors[6] = {"1x", "2x", "5x", "10x", "30x", "60x"};
+  const int factorX[3] = {396, 430, 464}, factorY[2] = {69, 80};
+  for (int i = 0; i < 6; ++i) s.Label(DuRect(factorX[i % 3], factorY[i / 3], 32, 11), factors[i], 20);
+  s.Group("Console", x, DuY(110) - 12, w, DuY(124) - DuY(110) + 12);
+  s.Label(DuRect(396, 112, 113, 11), "Comments and evaluations");
+  s.Group("Live games", x, DuY(138) - 12, w, DuY(152) - DuY(138) + 12);
+  s.Label(DuRect(396, 140, 113, 11), "Follow live games");
+  s.Group("Screen scaling", x, DuY(166) - 12, w, DuY(202) - DuY(166) + 12);
+  const char* scaling[3] = {"Sharp", "Pixel-perfect", "Smooth"};
+  const int scalingY[3] = {169, 179, 189};
+  for (int i = 0; i < 3; ++i) s.Label(DuRect(396, scalingY[i], 113, 11), scaling[i], 20);
+}
+
 Canvas DrawSkin(Fonts& fonts) {
   Skin s(fonts);
   s.Text("Tarnwicket Setup", 14, 20, 15, kHeading, Typeface::SerifBold);
@@ -148,6 +179,7 @@ Canvas DrawSkin(Fonts& fonts) {
     s.Text(keys[i][0], float(DuX(240)), y, 11, kHeading, Typeface::SansBold);
     s.Text(keys[i][1], float(DuX(240)) + 70, y, 11, kText);
   }
+  DrawWatchingColumn(s);
   return s.Picture();
 }
 
@@ -199,6 +231,8 @@ void GenerateConfigurator(ArtBook& book) {
   book.out->Bitmap("config_skin_display_title.bmp", skin.Crop(left, 0, 162, 52));
   book.out->Bitmap("config_skin_display_column.bmp", skin.Crop(left, lowerTop, 162, 331));
   book.out->Bitmap("config_skin_right_strip.bmp", skin.Crop(right, 0, 71, 503));
+  const int watching = DuX(kWatchingColumnLeft);
+  book.out->Bitmap("config_skin_watching_column.bmp", skin.Crop(watching, 0, skin.width - watching, 503));
   book.out->Bitmap("config_mark_off.bmp", Mark(false));
   book.out->Bitmap("config_mark_on.bmp", Mark(true));
   Color dotBack = skin.At(DuX(12), DuY(113));
