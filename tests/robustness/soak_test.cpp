@@ -13,7 +13,8 @@ TEST(ShortSoak, MemoryAndHeldResourcesStayFlatOverManyGames) {
   options.baselineGame = 40;
   options.seed = 7;
   options.artFolder = TARNWICKET_ART_LIBRARY_DIR;
-  options.gameSources = {TARNWICKET_DEMO_GAMES, TARNWICKET_LEGAL_GAMES, TARNWICKET_SETUP_GAMES};
+  options.gameSources = {TARNWICKET_DEMO_GAMES, TARNWICKET_LEGAL_GAMES, TARNWICKET_SETUP_GAMES,
+                         TARNWICKET_CLOCKED_GAMES, TARNWICKET_COMMENTED_GAMES};
   const SoakFigures figures = RunSoak(options);
   std::printf("%s", DescribeSoak(figures).c_str());
   EXPECT_EQ(SoakVerdict(figures), "");

@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
     }
   }
   if (options.gameSources.empty())
-    options.gameSources = {TARNWICKET_SOAK_DEMO_GAMES, TARNWICKET_SOAK_LEGAL_GAMES, TARNWICKET_SOAK_SETUP_GAMES};
+    options.gameSources = {TARNWICKET_SOAK_DEMO_GAMES, TARNWICKET_SOAK_LEGAL_GAMES, TARNWICKET_SOAK_SETUP_GAMES,
+                           TARNWICKET_SOAK_CLOCKED_GAMES, TARNWICKET_SOAK_COMMENTED_GAMES};
   if (options.games < 1 || options.baselineGame < 1 || options.baselineGame >= options.games) {
     std::fprintf(stderr, "TarnwicketSoak: the baseline game must come before the last game\n");
     return 2;

@@ -14,9 +14,14 @@
 
 namespace {
 
-// Windowed, random layouts, random order, no waits, fastest pieces, sound on.
+// Windowed, random layouts, random order, no waits, fastest pieces, sound
+// on; real pace at 60x with comments shown, so that the clocked and
+// commented games run their clocks and tickers.
 SettingsRecord SoakSettings() {
   SettingsRecord settings = TestSettings();
+  settings.realPace = 1;
+  settings.realPaceFactor = 60;
+  settings.showComments = 1;
   settings.moveDelay = 0;
   settings.nextGameDelay = 1;
   settings.useRandomLayouts = 1;
