@@ -42,10 +42,10 @@ struct ViewerOptions {
   int16_t liftStep = 5;          // pixels a frame by which it rises and sinks
   // The settings added after the first 23 bytes start as the record's own
   // defaults, which is what a file without them means.
-  int16_t realPace = SettingsRecord().realPace;                // plies come at the pace the game was played
-  int16_t realPaceFactor = kDefaultRealPaceFactor;             // ... divided by this: 1, 2, 5, 10, 30 or 60
-  int16_t showComments = SettingsRecord().showComments;        // comments and evaluations on the console
-  int16_t scalingMode = kScalingSharp;                         // the frame on a larger screen (kScalingSharp ...)
+  int16_t realPace = SettingsRecord().realPace;          // plies come at the pace the game was played
+  int16_t realPaceFactor = kDefaultRealPaceFactor;       // ... divided by this: 1, 2, 5, 10, 30 or 60
+  int16_t showComments = SettingsRecord().showComments;  // comments and evaluations on the console
+  int16_t scalingMode = kScalingSharp;  // the frame on a larger screen: 0 sharp, 1 pixel-perfect, 2 smooth
   int16_t followLiveGames = SettingsRecord().followLiveGames;  // a game file that grows is followed
   ArtSelection art;
 };
