@@ -54,6 +54,8 @@ SettingsRecord TestSettings() {
   settings.consoleIndex = 0;
   settings.boardIndex = 2;
   settings.consoleStyle = 0;
+  // The games of a test file end where they end: none waits for more plies.
+  settings.followLiveGames = 0;
   return settings;
 }
 

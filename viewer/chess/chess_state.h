@@ -67,6 +67,9 @@ class ChessState {
   int16_t PliesBeforeShown() const { return static_cast<int16_t>(plyIndex_ - 1); }
   // Number of plies shown so far: the place of the next ply in the game.
   int16_t PliesShown() const { return plyIndex_; }
+  // The loaded game from its start with its first `count` plies played and
+  // landed, nothing reported on the way (a game shown again further on).
+  TrayChanges PlayQuietlyTo(const PlyLists& plies, int count);
   // Takes back the ply most recently shown: replays the game up to it
   // without reporting the replayed plies, and sets up its reverse slide.
   // An outcome without takeBack when no ply had been shown (nothing

@@ -138,6 +138,13 @@ bool ChessState::NextPlyIsFirstMove(const PlyLists& plies) const {
   return !IsResultToken(text);
 }
 
+TrayChanges ChessState::PlayQuietlyTo(const PlyLists& plies, int count) {
+  RestartBoard();
+  for (int i = 0; i < count && gameState_ == kPlaying; ++i) AdvancePly(plies);
+  LandPendingSquares();
+  return TrayChanges{true, true};
+}
+
 PlyOutcome ChessState::TakeBackPly(const PlyLists& plies) {
   PlyOutcome outcome;
   const int16_t before = PliesBeforeShown();

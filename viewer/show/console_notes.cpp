@@ -30,11 +30,16 @@ const PlyNotes* ViewerApp::NotesOfPly(int ply) const {
   return ply >= 0 && ply < static_cast<int>(plies.size()) ? &plies[static_cast<size_t>(ply)] : nullptr;
 }
 
-void ViewerApp::StartGameNotes() {
+void ViewerApp::RefreshGameNotes() {
   const GameNotes& notes = games_.notes();
   const int count = static_cast<int>(notes.plies.size());
   clocks_.shown = GameHasClocks(notes.plies.data(), count);
   clocks_.tenths = GameHasTenths(notes.plies.data(), count);
+}
+
+void ViewerApp::StartGameNotes() {
+  const GameNotes& notes = games_.notes();
+  RefreshGameNotes();
   clocks_.plies = 0;
   pace_ = PaceState();
   ticker_.StartGame(shownHeaders_, ShownText(notes.opening),
@@ -67,14 +72,12 @@ std::string ViewerApp::ClockText(ClockSide side) const {
   return ClockCells(clock, clocks_.tenths);
 }
 
-void ViewerApp::DrawPlayerNames() {
+void ViewerApp::DrawPlayerNames(LPDIRECTDRAWSURFACE target) {
   const NameFields fields = CurrentNameFields();
   const GameNotes& notes = games_.notes();
   const int16_t cells = static_cast<int16_t>(fields.white.cells - (clocks_.shown ? kClockCells : 0));
-  DrawText(NameWithRating(shownHeaders_[5], notes.blackElo).c_str(), cells, fields.black.x, fields.black.y,
-           surfaces_.sceneBackground);
-  DrawText(NameWithRating(shownHeaders_[4], notes.whiteElo).c_str(), cells, fields.white.x, fields.white.y,
-           surfaces_.sceneBackground);
+  DrawText(NameWithRating(shownHeaders_[5], notes.blackElo).c_str(), cells, fields.black.x, fields.black.y, target);
+  DrawText(NameWithRating(shownHeaders_[4], notes.whiteElo).c_str(), cells, fields.white.x, fields.white.y, target);
 }
 
 void ViewerApp::DrawClocks(LPDIRECTDRAWSURFACE target) {

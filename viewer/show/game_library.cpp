@@ -35,8 +35,10 @@ bool GameIndex::OpenGameFile() {
 
 int16_t GameIndex::CountGames() {
   if (!OpenGameFile()) throw FatalError("can't find Tarnwicket.PGN");
-  gameStarts_.clear();
-  plyCounts_.clear();
+  // The counts are kept only once the whole file is counted: a file that
+  // holds no game leaves the earlier reading's counts in place.
+  std::vector<ReaderPosition> starts;
+  std::vector<int16_t> counts;
   endOfFile_ = 0;
   gameFile_.SkipFiller();  // a preamble before the first game
   int games = 0;
@@ -44,7 +46,7 @@ int16_t GameIndex::CountGames() {
   // game at all: neither a tag nor a move nor a result.
   bool anyGame = false;
   for (;;) {
-    gameStarts_.push_back(gameFile_.Tell());
+    starts.push_back(gameFile_.Tell());
     if (gameFile_.ReadTagSection(nullptr, 0) > 0) anyGame = true;
     int16_t plies = 0;
     bool last = false;
@@ -58,12 +60,14 @@ int16_t GameIndex::CountGames() {
       last = ChessState::IsResultToken(token_);
       if (last) SkipAfterResult();
     }
-    plyCounts_.push_back(plies);
+    counts.push_back(plies);
     ++games;
     if (endOfFile_ != 0 || games == kMaxGames) break;
   }
   endOfFile_ = 0;
   if (!anyGame) throw FatalError::Format("No game in %s", pgnFileName_);
+  gameStarts_.swap(starts);
+  plyCounts_.swap(counts);
   lastGameIndex_ = static_cast<int16_t>(games - 1);
   return lastGameIndex_;
 }

@@ -19,6 +19,8 @@ void ViewerApp::OnTimer() {
       RestoreUsualTimer();
     } else if (play_.paused != 0) {
       RestoreUsualTimer();
+    } else if (LiveGameWaits()) {
+      RestoreUsualTimer();
     } else if (!RealPaceWaits()) {
       AdvancePly();
     }
@@ -84,9 +86,9 @@ void ViewerApp::NewGame(int16_t sameGame) {
     if (game > games_.lastGameIndex() + 1) game = 1;
     games_.SetCurrentGame(game);
     games_.LoadGame(static_cast<int16_t>(game - 1));
-    for (int line = 0; line < GameIndex::kHeaderLineCount; ++line) {
-      std::memcpy(shownHeaders_[line], games_.headerLine(line), sizeof shownHeaders_[line]);
-      ConvertUtf8ToWindows1252(shownHeaders_[line], sizeof shownHeaders_[line]);
+    TakeShownHeaders();
+    if (static_cast<size_t>(game - 1) < live_.knownPlies.size()) {
+      live_.knownPlies[static_cast<size_t>(game - 1)] = games_.plyCounts()[static_cast<size_t>(game - 1)];
     }
     NoteEvidence("game", game);
   }
@@ -98,7 +100,7 @@ void ViewerApp::NewGame(int16_t sameGame) {
   scene_.lampSide = chess_.FirstMover() == ChessState::kWhite ? 1 : 0;
   play_.endWaitCount = 0;
   play_.plyWaitCount = 0;
-  DrawNamesAndNumbers();
+  DrawNamesAndNumbers(surfaces_.sceneBackground);
   RebuildPieceLayer();
   if (sameGame == 0) {
     Blit(surfaces_.sceneBackground, 0, 0, frame_geometry::kFrameWidth, frame_geometry::kFrameHeight,
@@ -130,15 +132,22 @@ void ViewerApp::ChooseRandomLayout() {
   art_ = ArtSelection::FromLayout(layouts_.At(random_.Choose(layouts_.layoutCount)));
 }
 
+void ViewerApp::TakeShownHeaders() {
+  for (int line = 0; line < GameIndex::kHeaderLineCount; ++line) {
+    std::memcpy(shownHeaders_[line], games_.headerLine(line), sizeof shownHeaders_[line]);
+    ConvertUtf8ToWindows1252(shownHeaders_[line], sizeof shownHeaders_[line]);
+  }
+}
+
 // Players' names beside the board and the game numbers on the console.
-void ViewerApp::DrawNamesAndNumbers() {
+void ViewerApp::DrawNamesAndNumbers(LPDIRECTDRAWSURFACE target) {
   using namespace frame_geometry;
-  DrawPlayerNames();
+  DrawPlayerNames(target);
   char number[16];
   std::snprintf(number, sizeof number, "%5d", games_.currentGame());
-  DrawText(number, kGameNumberField.cells, kGameNumberField.x, kGameNumberField.y, surfaces_.sceneBackground);
+  DrawText(number, kGameNumberField.cells, kGameNumberField.x, kGameNumberField.y, target);
   std::snprintf(number, sizeof number, "%5d", games_.lastGameIndex() + 1);
-  DrawText(number, kGameCountField.cells, kGameCountField.x, kGameCountField.y, surfaces_.sceneBackground);
+  DrawText(number, kGameCountField.cells, kGameCountField.x, kGameCountField.y, target);
 }
 
 // What the start of every ply does to the scene and the waits, before the

@@ -24,6 +24,7 @@ constexpr int16_t kCheckSounds[3] = {IDW_CHECK_1, IDW_CHECK_2, IDW_CHECK_3};
 }  // namespace
 
 void ViewerApp::UpdateFrame() {
+  StepLiveFile();
   LPDIRECTDRAWSURFACE target = options_.fullScreenCopy == 1 ? backBuffer : surfaces_.offscreenFrame;
   Blit(surfaces_.sceneBackground, 0, 0, kFrameWidth, kFrameHeight, target, 0, 0, 0, 0);
   StepSlide();
@@ -197,10 +198,14 @@ void ViewerApp::DrawMovingPiece(LPDIRECTDRAWSURFACE target) {
 }
 
 void ViewerApp::DrawTurnLamps(LPDIRECTDRAWSURFACE target) {
-  const int top = scene_.lampSide == 1 ? 1 : 0;
+  int top = scene_.lampSide == 1 ? 1 : 0;
+  int bottom = 1 - top;
+  // A live game waiting for its next ply: the lamp of the side to move blinks.
+  live_.waitFrames = live_.waiting ? live_.waitFrames + 1 : 0;
+  if (live_.waiting && (live_.waitFrames / 20) % 2 == 1) top = bottom = SurfaceSet::kUnlitTurnLamp;
   Blit(surfaces_.turnLamps[top], 0, 0, kTopTurnLamp.width, kTopTurnLamp.height, target, kTopTurnLamp.x, kTopTurnLamp.y,
        0, 1);
-  Blit(surfaces_.turnLamps[1 - top], 0, 0, kBottomTurnLamp.width, kBottomTurnLamp.height, target, kBottomTurnLamp.x,
+  Blit(surfaces_.turnLamps[bottom], 0, 0, kBottomTurnLamp.width, kBottomTurnLamp.height, target, kBottomTurnLamp.x,
        kBottomTurnLamp.y, 0, 1);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "viewer/chess/board.h"
 
@@ -78,4 +79,17 @@ struct PaceState {
   uint32_t dueMs = 0;
   bool clockRuns = false;
   uint32_t clockRunsSinceMs = 0;
+};
+
+// Following a game file that changes.
+struct LiveState {
+  // A file that changed less than this long ago is live.
+  static constexpr uint32_t kChangingMs = 10 * 60 * 1000;
+
+  bool changed = false;       // the file has been seen changing (or was written lately)
+  uint32_t lastChangeMs = 0;  // when, on the platform's clock
+  bool waiting = false;       // the game on show waits for its next ply
+  uint32_t waitFrames = 0;    // frames of the wait, for the lamp's blinking
+  // The ply slots of each game when it was last shown (or first indexed).
+  std::vector<int16_t> knownPlies;
 };

@@ -6,6 +6,8 @@
 #include "platform/win32.h"
 
 struct SurfaceSet {
+  static constexpr int kLitTurnLamp = 0;
+  static constexpr int kUnlitTurnLamp = 1;
   static constexpr int kHighlightFrameCount = 18;
   static constexpr int kGlyphCount = 256;
   static constexpr int kPieceKinds = 6;
@@ -16,7 +18,7 @@ struct SurfaceSet {
   LPDIRECTDRAWSURFACE pieceLayer = nullptr;
   LPDIRECTDRAWSURFACE loadScratch = nullptr;
   LPDIRECTDRAWSURFACE boardSurface = nullptr;
-  LPDIRECTDRAWSURFACE turnLamps[2] = {};
+  LPDIRECTDRAWSURFACE turnLamps[2] = {};  // kLitTurnLamp, kUnlitTurnLamp
   LPDIRECTDRAWSURFACE resultLamps[3] = {};
   LPDIRECTDRAWSURFACE blankLayer = nullptr;
   LPDIRECTDRAWSURFACE highlightFrames[kHighlightFrameCount] = {};

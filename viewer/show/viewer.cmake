@@ -8,6 +8,8 @@ add_library(tarnwicket_viewer STATIC
   ${CMAKE_CURRENT_LIST_DIR}/asset_loading.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calendar_time.cpp
   ${CMAKE_CURRENT_LIST_DIR}/console_notes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/live_games.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/live_reading.cpp
   ${CMAKE_CURRENT_LIST_DIR}/notes_shown.cpp
   ${CMAKE_CURRENT_LIST_DIR}/play_driver.cpp
   ${CMAKE_CURRENT_LIST_DIR}/random.cpp

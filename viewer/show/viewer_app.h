@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include <memory>
 #include <string>
 
 #include "common/frame_geometry.h"
@@ -15,6 +16,8 @@
 #include "viewer/chess/chess_state.h"
 #include "viewer/frame/direct_draw_application.h"
 #include "viewer/show/art_libraries.h"
+#include "viewer/show/broadcast_fetch.h"
+#include "viewer/show/file_watch.h"
 #include "viewer/show/game_index.h"
 #include "viewer/show/random.h"
 #include "viewer/show/scene_state.h"
@@ -59,6 +62,7 @@ class ViewerApp : public DirectDrawApplication {
   const PlayState& play() const { return play_; }
   const ConsoleClocks& clocks() const { return clocks_; }
   const PaceState& pace() const { return pace_; }
+  const LiveState& live() const { return live_; }
   // The clock text `side`'s name field shows now (kClockCells cells, or
   // empty in a game without clocks).
   std::string ClockText(ClockSide side) const;
@@ -98,7 +102,9 @@ class ViewerApp : public DirectDrawApplication {
   // The scene's state at the start of the loaded game.
   void RestartScene();
   void ChooseRandomLayout();
-  void DrawNamesAndNumbers();
+  // The loaded game's tag lines, in the font's character set.
+  void TakeShownHeaders();
+  void DrawNamesAndNumbers(LPDIRECTDRAWSURFACE target);
   bool PlyHeldForTicker() const;
   // The play timer back at its usual period, once it runs.
   void RestoreUsualTimer();
@@ -107,15 +113,34 @@ class ViewerApp : public DirectDrawApplication {
   const PlyNotes* NotesOfPly(int ply) const;  // null outside the loaded game
   // The loaded game's clocks, opening and first comment take the console.
   void StartGameNotes();
+  // Whether the loaded game shows clocks, after it was read again.
+  void RefreshGameNotes();
   // The ticker shows ply `ply`'s comment and evaluation (nothing for -1).
   void ShowPlyComment(int ply);
   // The clocks stand as the first `plies` plies left them.
   void ShowClocksAfter(int plies);
   NameFields CurrentNameFields() const;
   // Names with ratings onto the scene, leaving room for the clocks.
-  void DrawPlayerNames();
+  void DrawPlayerNames(LPDIRECTDRAWSURFACE target);
   void DrawClocks(LPDIRECTDRAWSURFACE target);
   void NoteShownPly(const PlyOutcome& outcome);
+
+  // Live games (live_games.cpp).
+  // The game file's name, or the copy of a broadcast address after its
+  // first fetch (raises the "Fatal Error" text of a failed one).
+  void OpenLiveSource(const char* fileName);
+  // The watch on the game file, once it is indexed.
+  void StartWatching();
+  // Each frame: a changed file is read again.
+  void StepLiveFile();
+  void ReadChangedFile(bool settledOnly);
+  // The file changed less than ten minutes ago.
+  bool LiveFileChanging() const;
+  // True while the game on show waits for its next ply; may show another
+  // game of the round that moved meanwhile.
+  bool LiveGameWaits();
+  void ShowLiveGame(int16_t game);
+  void RedrawNamesAndNumbers();
 
   // Real pace.
   // Starts the play timer at periodMs (10 at least) unless it runs at it.
@@ -177,4 +202,7 @@ class ViewerApp : public DirectDrawApplication {
   PlayState play_;
   ConsoleClocks clocks_;
   PaceState pace_;
+  LiveState live_;
+  std::unique_ptr<BroadcastSource> broadcast_;
+  std::unique_ptr<FileWatch> watch_;
 };

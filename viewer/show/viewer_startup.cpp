@@ -38,9 +38,9 @@ ViewerApp::ViewerApp(const SettingsFile& settings, HINSTANCE instance, const cha
   // Before the first frame is shown.
   PlatformSetScalingMode(options_.scalingMode);
   random_.Seed(static_cast<uint32_t>(CalendarSeconds()));
-  games_.SetFileName((commandLine != nullptr && commandLine[0] != 0) ? commandLine : kDefaultGameFileName);
 
   try {
+    OpenLiveSource((commandLine != nullptr && commandLine[0] != 0) ? commandLine : kDefaultGameFileName);
     libraries_.Load();
     chess_.SetSpeed(options_.speedSetting);
     games_.SetTagOptions(options_.blankUnknownTags, options_.bareTagValues);
@@ -53,6 +53,7 @@ ViewerApp::ViewerApp(const SettingsFile& settings, HINSTANCE instance, const cha
     CreateSurfaces();
     games_.CountGames();  // raises "can't find Tarnwicket.PGN" when the file does not open
     games_.IndexPlies();
+    StartWatching();
     games_.ReadResumeFile();
     NewGame(0);
   } catch (...) {
@@ -66,6 +67,8 @@ ViewerApp::ViewerApp(const SettingsFile& settings, HINSTANCE instance, const cha
 ViewerApp::~ViewerApp() { ReleaseResources(); }
 
 void ViewerApp::ReleaseResources() {
+  watch_.reset();
+  broadcast_.reset();
   libraries_.Release();
   games_.ReleaseGameLibrary();
 }
