@@ -20,9 +20,17 @@ ShownGame RememberShownGame(const GameIndex& games, int pliesShown) {
 
 namespace {
 
+// The Result tag changes when a live game ends: its line says nothing of
+// which game it is.
+bool IsResultLine(const std::string& line) {
+  return line.rfind("Result", 0) == 0 || ChessState::IsResultToken(line.c_str());
+}
+
 bool StillShown(const GameIndex& games, const ShownGame& shown) {
   for (int line = 0; line < GameIndex::kHeaderLineCount; ++line) {
-    if (shown.headerLines[static_cast<size_t>(line)] != games.headerLine(line)) return false;
+    const std::string& before = shown.headerLines[static_cast<size_t>(line)];
+    const char* now = games.headerLine(line);
+    if (before != now && !(IsResultLine(before) && IsResultLine(now))) return false;
   }
   const PlyLists& plies = games.plies();
   if (static_cast<int>(shown.plies.size()) > plies.loadedPlies) return false;
