@@ -116,9 +116,41 @@ bool IsInputMessage(UINT message) {
   return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
 }
 
-// Enter and Escape in a dialog press its OK and Cancel buttons.
+// The dialog's next (or previous) control with WS_TABSTOP after `from`, in
+// the template's order, wrapping; null when it has none.
+HWND NextTabStop(HWND dialog, HWND from, bool backwards) {
+  const WindowRecord* record = FindWindowRecord(dialog);
+  if (record == nullptr || record->children.empty()) return nullptr;
+  const std::vector<HWND>& children = record->children;
+  const int count = static_cast<int>(children.size());
+  int start = backwards ? 0 : count - 1;
+  for (int i = 0; i < count; ++i) {
+    if (children[static_cast<size_t>(i)] == from) start = i;
+  }
+  for (int step = 1; step <= count; ++step) {
+    const int i = ((start + (backwards ? -step : step)) % count + count) % count;
+    const WindowRecord* child = FindWindowRecord(children[static_cast<size_t>(i)]);
+    if (child != nullptr && (child->style & WS_TABSTOP) != 0 && child->visible && child->enabled) return child->handle;
+  }
+  return nullptr;
+}
+
+// Enter and Escape in a dialog press its OK and Cancel buttons; Tab and
+// Shift+Tab move the focus between its tab stops, and Space presses the
+// button that has it, as the system's dialog manager does.
 bool HandleDialogKey(HWND dialog, const MSG& message) {
   if (message.message != WM_KEYDOWN || TopLevelOf(message.hwnd) != dialog) return false;
+  if (message.wParam == VK_TAB) {
+    const HWND next = NextTabStop(dialog, GetFocus(), (GetKeyState(VK_SHIFT) & 0x8000) != 0);
+    if (next != nullptr) SetFocus(next);
+    return true;
+  }
+  if (message.wParam == VK_SPACE) {
+    const HWND focus = GetFocus();
+    if (focus == nullptr || focus == dialog || GetParent(focus) != dialog) return false;
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), BN_CLICKED), reinterpret_cast<LPARAM>(focus));
+    return true;
+  }
   int id = 0;
   if (message.wParam == VK_RETURN) id = IDOK;
   if (message.wParam == VK_ESCAPE) id = IDCANCEL;

@@ -112,6 +112,45 @@ TEST_F(ConfigDialogTest, EveryFactorAndScalingModeIsWrittenAsPicked) {
   }
 }
 
+// Tab moves the focus from tab stop to tab stop (Shift+Tab back), Space
+// presses the control that has it, Enter is OK.
+TEST_F(ConfigDialogTest, TheWatchingColumnWorksByKeys) {
+  ConfigDialog dialog;
+  // One Tab a step until `control` has the focus.
+  auto tabTo = [&](int control, int steps) {
+    for (int step = 0; step < steps; ++step) {
+      script.Then([control](HWND window) {
+        if (GetFocus() != GetDlgItem(window, control)) headless::KeyPress(VK_TAB);
+      });
+    }
+  };
+  tabTo(IDC_REAL_PACE, 80);
+  script.Then([&](HWND window) {
+    ASSERT_EQ(GetFocus(), GetDlgItem(window, IDC_REAL_PACE)) << "the real pace mark is a tab stop";
+    headless::KeyPress(VK_SPACE);
+  });
+  tabTo(IDC_SHOW_COMMENTS, 20);
+  script
+      .Then([&](HWND window) {
+        ASSERT_EQ(GetFocus(), GetDlgItem(window, IDC_SHOW_COMMENTS));
+        headless::KeyPress(VK_SPACE);
+        headless::KeyDown(VK_SHIFT);
+        headless::KeyPress(VK_TAB);
+        headless::KeyUp(VK_SHIFT);
+      })
+      .Then([&](HWND window) {
+        EXPECT_NE(GetFocus(), GetDlgItem(window, IDC_SHOW_COMMENTS)) << "Shift+Tab goes back";
+        EXPECT_TRUE(ShowsPicture(window, IDC_MARK_REAL_PACE, IDB_MARK_ON, 12, 12));
+        EXPECT_TRUE(ShowsPicture(window, IDC_MARK_SHOW_COMMENTS, IDB_MARK_OFF, 12, 12));
+        headless::KeyPress(VK_RETURN);
+      });
+  EXPECT_EQ(dialog.RunModal(), IDOK);
+  const SettingsRecord written = WrittenSettings();
+  EXPECT_EQ(written.realPace, 1);
+  EXPECT_EQ(written.showComments, 0);
+  EXPECT_EQ(written.followLiveGames, 1);
+}
+
 TEST_F(ConfigDialogTest, EscapeAfterChangesInTheWatchingColumnWritesNothing) {
   ConfigDialog dialog;
   script.Then([&](HWND window) {
