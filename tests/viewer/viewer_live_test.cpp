@@ -124,8 +124,7 @@ TEST_F(ViewerLive, AGrowingGameShowsEachNewPlyOnceInOrder) {
   std::string cut = TestGame("1. e4 e5 2. Nf3 Nc6", "*");
   cut.resize(cut.find("Nc6") + 2);
   RewriteGameFile(session, cut);
-  FramesForTheWatch(session);
-  PlayNext(session);
+  session.Frames(40);  // one second: the writer goes on within three
   EXPECT_EQ(app.chess().PliesShown(), 3) << "a token cut off by the file's end is not played";
   EXPECT_TRUE(app.live().waiting);
   RewriteGameFile(session, TestGame("1. e4 e5 2. Nf3 Nc6", "*"));
@@ -140,11 +139,27 @@ TEST_F(ViewerLive, AGrowingGameShowsEachNewPlyOnceInOrder) {
   const frame_geometry::TextField count = frame_geometry::kGameCountField;
   EXPECT_TRUE(ShowsText(LastFrame(), app.surfaces(), count.x, count.y, "    2", count.cells))
       << "GAMES shows the new total";
-  PlayNext(session);
-  PlayNext(session);
-  EXPECT_TRUE(app.chess().HasResult());
+  EXPECT_TRUE(app.chess().HasResult()) << "the last move was played as soon as it was read, then the result";
 
   EXPECT_EQ(Events(), (std::vector<std::string>{"1 1 e4", "1 2 e5", "1 3 Nf3", "1 4 Nc6", "games 2", "1 5 Bb5"}));
+}
+
+// Where the system notifies a change, the watch looks at once (a quarter of
+// a second after its last look at most) and the awaited ply starts then.
+TEST_F(ViewerLive, TheAwaitedPlyStartsWithinAQuarterSecondOfBeingWritten) {
+  ViewerSession session(LiveGames(TestGame("1. e4", "*")));
+  ViewerApp& app = session.Start();
+  session.FinishIntro();
+  PlayNext(session);
+  PlayNext(session);
+  ASSERT_TRUE(app.live().waiting);
+  session.Frames(120);  // the watch's last look is long past
+  RewriteGameFile(session, TestGame("1. e4 e5", "*"));
+  const uint64_t written = headless::ClockMilliseconds();
+  for (int frame = 0; frame < 200 && app.chess().PliesShown() < 2; ++frame) session.Frame();
+  ASSERT_EQ(app.chess().PliesShown(), 2);
+  EXPECT_LE(headless::ClockMilliseconds() - written, 2u * ViewerSession::kFrameMs)
+      << "a change notified is seen at the next frame";
 }
 
 TEST_F(ViewerLive, ATokenLeftCutOffIsPlayedOnceTheFileHasStoodStill) {
@@ -160,10 +175,9 @@ TEST_F(ViewerLive, ATokenLeftCutOffIsPlayedOnceTheFileHasStoodStill) {
   cut = TestGame("1. e4 e5 2. Nf3", "*");
   cut.resize(cut.find("Nf3") + 3);
   RewriteGameFile(session, cut);
-  FramesForTheWatch(session);
-  PlayNext(session);
+  session.Frames(40);
   EXPECT_EQ(app.chess().PliesShown(), 2);
-  session.Frames(160);  // four seconds without a change
+  session.Frames(120);  // four seconds without a change in all
   PlayNext(session);
   EXPECT_EQ(app.chess().PliesShown(), 3);
   EXPECT_STREQ(app.chess().plyDisplayText(), "Nf3");

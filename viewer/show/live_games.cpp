@@ -103,6 +103,9 @@ void ViewerApp::ReadChangedFile(bool settledOnly) {
   const bool hadClocks = clocks_.shown;
   RefreshGameNotes();
   if (games != gamesBefore || hadClocks != clocks_.shown) RedrawNamesAndNumbers();
+  // The move a live game waited for is played as soon as it is there (in
+  // real pace, when its time has come).
+  if (live_.waiting && play_.paused == 0 && options_.realPace != 1 && !LiveGameWaits()) AdvancePly();
 }
 
 bool ViewerApp::LiveGameWaits() {
