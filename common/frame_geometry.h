@@ -77,8 +77,9 @@ constexpr int16_t kBlackTrayRows[4] = {362, 387, 412, 437};
 
 // Top-left corner of the sprite of tray entry `entry`.
 constexpr ScreenPoint TraySlotPlace(bool whiteTray, int entry) {
-  return {static_cast<int16_t>(kTrayColumns[entry % 4] + ((entry / 4) % 2 == 0 ? kTrayRowShift : 0)),
-          (whiteTray ? kWhiteTrayRows : kBlackTrayRows)[(entry / 4) % 4]};
+  const int row = (entry / 4) % 4;
+  const int16_t y = whiteTray ? kWhiteTrayRows[row] : kBlackTrayRows[row];
+  return {static_cast<int16_t>(kTrayColumns[entry % 4] + ((entry / 4) % 2 == 0 ? kTrayRowShift : 0)), y};
 }
 
 // The parts of the trays where captured pieces show (their sprites reach

@@ -14,6 +14,8 @@
 #include <thread>
 #include <vector>
 
+#include <unistd.h>
+
 #include "common/frame_geometry.h"
 #include "tests/network/test_http_server.h"
 #include "tests/support/viewer_session.h"
@@ -76,7 +78,7 @@ std::vector<std::string> Evidence(const std::string& path) {
 class ViewerLive : public ::testing::Test {
  protected:
   void SetUp() override {
-    evidence_ = ::testing::TempDir() + "live_evidence.log";
+    evidence_ = ::testing::TempDir() + "live_evidence_" + std::to_string(getpid()) + ".log";
     std::remove(evidence_.c_str());
     setenv(kEvidenceLogVariable, evidence_.c_str(), 1);
   }

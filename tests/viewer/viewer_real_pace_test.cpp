@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "tests/support/viewer_session.h"
 #include "viewer/frame/evidence_log.h"
 
@@ -59,7 +61,7 @@ std::vector<std::string> PlyEvidence(const std::string& path) {
 class EvidenceLogged : public ::testing::Test {
  protected:
   void SetUp() override {
-    path_ = ::testing::TempDir() + "real_pace_evidence.log";
+    path_ = ::testing::TempDir() + "real_pace_evidence_" + std::to_string(getpid()) + ".log";
     std::remove(path_.c_str());
     setenv(kEvidenceLogVariable, path_.c_str(), 1);
   }
